@@ -1,0 +1,39 @@
+# Front door for building, running and testing Torvelo.
+# Every target first makes sure the Debian packages the build needs are installed.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+JOBS ?= 2
+
+.PHONY: all deps configure build run test bench screenshots test-sanitize clean
+
+all: build
+
+deps:
+	@sh tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/torvelo
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	@$(MAKE) --no-print-directory test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS=-DTORVELO_SANITIZE=ON
+
+bench: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/torvelo_bench
+
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/torvelo_screenshots screenshots
+	@echo "screenshots written to screenshots/"
+
+clean:
+	@rm -rf build build-sanitize

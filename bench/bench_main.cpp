@@ -1,0 +1,81 @@
+// Times the engine's replays; prints figures, asserts nothing.
+
+#include "BracketBoard.h"
+#include "DataFolder.h"
+#include "FinalsBoard.h"
+#include "GroupFile.h"
+#include "GroupSheet.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void report(const char *what, int runs, const std::function<void()> &op)
+{
+    op();  // warm up
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i)
+        op();
+    const double us = double(timer.nsecsElapsed()) / 1000.0 / runs;
+    std::printf("%-45s %10.1f us/op  (%d runs)\n", what, us, runs);
+}
+
+void writeSampleTournament()
+{
+    const char *scores[] = {"2", "1", "0", "0", "1", "1", "3", "2", "0", "4", "2", "2"};
+    for (char g : QByteArrayLiteral("ABCDEFGH")) {
+        GroupSheet sheet(g);
+        for (int i = 0; i < 12; ++i)
+            sheet.setCell(i, QString::fromLatin1(scores[i]));
+        GroupFile::SaveGroupFile(sheet);
+    }
+    QStringList oct, te, pen;
+    for (int k = 0; k < 8; ++k) {
+        oct << "1" << "1";
+        te << "0" << "0";
+        pen << "4" << "3";
+    }
+    DataFolder::writeLines("torveloOct.txt", oct);
+    DataFolder::writeLines("torveloTEOct.txt", te);
+    DataFolder::writeLines("torveloPENOct.txt", pen);
+    DataFolder::writeLines("torvelocuar.txt", {"2", "1", "0", "1", "3", "3", "1", "0"});
+    DataFolder::writeLines("torveloTEcuar.txt", {"*", "*", "*", "*", "1", "0", "*", "*"});
+    DataFolder::writeLines("torveloPENcuar.txt", QStringList(8, "*"));
+    DataFolder::writeLines("torvelofinal.txt", {"1", "0", "2", "2", "*", "*", "1", "0", "*", "*", "*", "*",
+                                               "3", "1", "0", "0", "*", "*", "1", "1", "*", "*", "5", "4"});
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    DataFolder::setPath(dir.path());
+    writeSampleTournament();
+
+    report("group load (12 lines replayed)", 2000, [] {
+        GroupFile::LoadGroupFile(GroupSheet::of('A'));
+    });
+    report("group save", 500, [] { GroupFile::SaveGroupFile(GroupSheet::of('A')); });
+    report("bracket replay (seeding + six files)", 500, [] {
+        BracketBoard board;
+        board.open();
+    });
+    QStringList semis;
+    {
+        BracketBoard board;
+        board.open();
+        semis = board.semifinalists();
+    }
+    report("finals replay (24 lines)", 2000, [&] {
+        FinalsBoard board;
+        board.open(semis);
+    });
+    return 0;
+}

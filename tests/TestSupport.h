@@ -1,0 +1,78 @@
+#pragma once
+// Shared by the tests: a notifier that records instead of showing boxes, and a
+// throw-away data folder.
+
+#include "DataFolder.h"
+#include "Notifier.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+struct Message {
+    QString text;
+    QString title;
+};
+
+class RecordingNotifier final : public Notifier {
+public:
+    RecordingNotifier() { m_previous = Notifier::install(this); }
+    ~RecordingNotifier() override { Notifier::install(m_previous); }
+
+    void showMessage(const QString &text, const QString &title) override { messages.append({text, title}); }
+    void saveFailed(const QString &fileName, const QString &reason) override
+    {
+        failedSaves.append(fileName + QStringLiteral(": ") + reason);
+    }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Message &m : messages)
+            out << m.text;
+        return out;
+    }
+    void clear()
+    {
+        messages.clear();
+        failedSaves.clear();
+    }
+
+    QList<Message> messages;
+    QStringList failedSaves;
+
+private:
+    Notifier *m_previous = nullptr;
+};
+
+class TempDataFolder {
+public:
+    TempDataFolder() { DataFolder::setPath(m_dir.path()); }
+    ~TempDataFolder() { DataFolder::setPath(QString()); }
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+    QByteArray bytes(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeBytes(const QString &name, const QByteArray &content) const
+    {
+        QFile f(file(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(content);
+    }
+    // Lines joined by CR LF, each one terminated.
+    void writeLines(const QString &name, const QStringList &lines) const
+    {
+        QByteArray content;
+        for (const QString &l : lines)
+            content += DataFolder::encode(l) + "\r\n";
+        writeBytes(name, content);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, only those that are missing.
+set -e
+PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev iso-flags-svg fonts-dejavu-core"
+missing=""
+for p in $PKGS; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends $missing
