@@ -32,7 +32,7 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/torvelo_bench
 
 screenshots: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/torvelo_screenshots screenshots
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/torvelo_screenshots screenshots
 	@echo "screenshots written to screenshots/"
 
 clean:

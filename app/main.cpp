@@ -1,9 +1,18 @@
-#include <QCoreApplication>
-#include <cstdio>
+#include "Fonts.h"
+#include "GroupChooser.h"
+#include "MessageBoxes.h"
+#include "Navigation.h"
+
+#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    std::fputs("Torvelo: el motor del torneo está listo, pero todavía no hay pantallas.\n", stderr);
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("torvelo"));
+    QApplication::setApplicationDisplayName(MessageBoxes::programName());
+    Fonts::install();
+    MessageBoxNotifier notifier;
+    Notifier::install(&notifier);
+    Navigation::openMain(new GroupChooser);
+    return app.exec();
 }

@@ -6,7 +6,11 @@
 #include "GroupFile.h"
 #include "GroupSheet.h"
 
-#include <QCoreApplication>
+#include "Fonts.h"
+#include "GroupScreen.h"
+#include "Notifier.h"
+
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -24,6 +28,22 @@ void report(const char *what, int runs, const std::function<void()> &op)
     const double us = double(timer.nsecsElapsed()) / 1000.0 / runs;
     std::printf("%-45s %10.1f us/op  (%d runs)\n", what, us, runs);
 }
+
+// Builds a screen, shows it and paints it once, then closes it.
+void openAndPaint(const std::function<QWidget *()> &make)
+{
+    QWidget *screen = make();
+    screen->show();
+    screen->repaint();
+    screen->close();
+    delete screen;
+}
+
+class SilentNotifier final : public Notifier {
+public:
+    void showMessage(const QString &, const QString &) override {}
+    void saveFailed(const QString &, const QString &) override {}
+};
 
 void writeSampleTournament()
 {
@@ -54,7 +74,10 @@ void writeSampleTournament()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    Fonts::install();
+    SilentNotifier silent;
+    Notifier::install(&silent);
     QTemporaryDir dir;
     DataFolder::setPath(dir.path());
     writeSampleTournament();
@@ -77,5 +100,14 @@ int main(int argc, char **argv)
         FinalsBoard board;
         board.open(semis);
     });
+
+    {
+        QElapsedTimer first;
+        first.start();
+        openAndPaint([] { return new GroupScreen('B'); });
+        std::printf("%-45s %10.1f us     (first opening, pictures not cached yet)\n", "group screen opened and painted",
+                    first.nsecsElapsed() / 1000.0);
+    }
+    report("group screen opened and painted (repeated)", 200, [] { openAndPaint([] { return new GroupScreen('A'); }); });
     return 0;
 }

@@ -1,0 +1,79 @@
+#include "Art.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+QHash<QString, QPixmap> &cache()
+{
+    static QHash<QString, QPixmap> pixmaps;
+    return pixmaps;
+}
+
+QHash<QString, QSvgRenderer *> &renderers()
+{
+    static QHash<QString, QSvgRenderer *> loaded;
+    return loaded;
+}
+
+QSvgRenderer *renderer(const QString &resource)
+{
+    auto it = renderers().find(resource);
+    if (it != renderers().end())
+        return *it;
+    auto *r = new QSvgRenderer(resource);
+    if (!r->isValid()) {
+        delete r;
+        r = nullptr;
+    }
+    renderers().insert(resource, r);
+    return r;
+}
+
+} // namespace
+
+namespace Art {
+
+QString artResource(const QString &name) { return QStringLiteral(":/art/%1.svg").arg(name); }
+
+QString flagResource(const QString &flagKey)
+{
+    if (flagKey.isEmpty())
+        return QString();
+    const QString path = QStringLiteral(":/flags/%1.svg").arg(flagKey);
+    return QFile::exists(path) ? path : QString();
+}
+
+QPixmap picture(const QString &resource, QSize logicalSize, qreal dpr)
+{
+    if (resource.isEmpty() || logicalSize.isEmpty())
+        return QPixmap();
+    const QSize device = (QSizeF(logicalSize) * dpr).toSize();
+    const QString key = QStringLiteral("%1|%2x%3").arg(resource).arg(device.width()).arg(device.height());
+    auto it = cache().constFind(key);
+    if (it != cache().constEnd())
+        return *it;
+    QPixmap pm(device);
+    pm.fill(Qt::transparent);
+    if (QSvgRenderer *r = renderer(resource)) {
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipRect(QRect(QPoint(0, 0), device));
+        r->render(&p, QRectF(QPointF(0, 0), QSizeF(device)));
+    }
+    pm.setDevicePixelRatio(dpr);
+    cache().insert(key, pm);
+    return pm;
+}
+
+QPixmap flag(const QString &flagKey, QSize logicalSize, qreal dpr)
+{
+    return picture(flagResource(flagKey), logicalSize, dpr);
+}
+
+int cachedCount() { return int(cache().size()); }
+
+} // namespace Art

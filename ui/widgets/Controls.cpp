@@ -1,0 +1,83 @@
+#include "Controls.h"
+
+#include "Art.h"
+#include "Fonts.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace Controls {
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, color);
+    pal.setColor(QPalette::Text, color);
+    widget->setPalette(pal);
+}
+
+void setBackground(QWidget *widget, const QColor &color)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, color);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *label(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
+              const QFont &font, const QColor &color, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->setGeometry(geometry);
+    l->setFont(font);
+    l->setAlignment(align);
+    setTextColor(l, color);
+    return l;
+}
+
+QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setGeometry(geometry);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(Fonts::font(10, true));
+    box->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: #FFFFFF; color: #0A1633; border: 1px solid #9A7212; border-radius: 3px; }"
+        "QLineEdit:focus { border: 2px solid #FFD700; }"));
+    return box;
+}
+
+QGroupBox *noteFrame(QWidget *parent, const QString &frameName, const QString &labelName, const QString &title,
+                     const QString &text, const QRect &geometry, const QColor &textColor)
+{
+    auto *frame = new QGroupBox(title, parent);
+    frame->setObjectName(frameName);
+    frame->setGeometry(geometry);
+    frame->setFont(Fonts::font(9, true));
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #D4A12A; border-radius: 4px; margin-top: 8px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #F3CF5A; }"));
+    auto *note = new QLabel(text, frame);
+    note->setObjectName(labelName);
+    note->setWordWrap(true);
+    note->setFont(Fonts::font(9));
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(QRect(10, 18, geometry.width() - 20, geometry.height() - 24));
+    setTextColor(note, textColor);
+    return frame;
+}
+
+QFrame *line(QWidget *parent, const QString &objectName, const QRect &geometry, const QColor &color)
+{
+    auto *l = new QFrame(parent);
+    l->setObjectName(objectName);
+    l->setGeometry(geometry);
+    setBackground(l, color);
+    return l;
+}
+
+} // namespace Controls

@@ -1,0 +1,81 @@
+#include "Navigation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// Gives the keyboard back to the screen beneath as soon as the one on top closes,
+// whatever the window manager does.
+class ReturnFocus final : public QObject {
+public:
+    ReturnFocus(QWidget *screen, QWidget *beneath) : QObject(screen), m_beneath(beneath)
+    {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && m_beneath && m_beneath->isVisible()) {
+            m_beneath->activateWindow();
+            m_beneath->raise();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_beneath;
+};
+
+QWidget *screenOnTop()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+namespace Navigation {
+
+void centre(QWidget *screen)
+{
+    screen->adjustSize();
+    screen->setFixedSize(screen->sizeHint());
+    if (QScreen *desk = QApplication::primaryScreen()) {
+        const QRect area = desk->availableGeometry();
+        screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
+    }
+}
+
+void openModal(QWidget *screen)
+{
+    if (QWidget *beneath = screenOnTop(); beneath && beneath != screen)
+        new ReturnFocus(screen, beneath);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setWindowModality(Qt::ApplicationModal);
+    centre(screen);
+    screen->show();
+    screen->activateWindow();
+}
+
+void replace(QWidget *current, QWidget *next)
+{
+    openModal(next);
+    if (current)
+        current->close();
+}
+
+void openMain(QWidget *screen)
+{
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    centre(screen);
+    screen->show();
+    screen->activateWindow();
+}
+
+} // namespace Navigation

@@ -1,0 +1,17 @@
+#pragma once
+// How screens open over one another: each new screen is modal over all beneath it,
+// shown without a nested event loop, and destroyed when it closes.
+
+class QWidget;
+
+namespace Navigation {
+
+// Fixes the window to its contents' size, centres it and shows it modally.
+void openModal(QWidget *screen);
+// Opens `next` in the place of `current`, which closes: the stack does not grow.
+void replace(QWidget *current, QWidget *next);
+// Shows the program's main window (not modal).
+void openMain(QWidget *screen);
+void centre(QWidget *screen);
+
+} // namespace Navigation

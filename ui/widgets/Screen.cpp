@@ -1,0 +1,75 @@
+#include "Screen.h"
+
+#include "Fonts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+Surface::Surface(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void Surface::paintEvent(QPaintEvent *)
+{
+    if (m_painter) {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        m_painter(p);
+    }
+}
+
+void Surface::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over controls that ignore them arrive here too: only the bare surface counts.
+    if (!childAt(event->position().toPoint()))
+        emit bareMouseMove();
+}
+
+Screen::Screen(const QString &objectName, const QString &caption, QSize clientSize, QWidget *parent)
+    : QMainWindow(parent), m_surface(new Surface(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_surface->setObjectName(objectName + QStringLiteral("_surface"));
+    m_surface->setFixedSize(clientSize);
+    setCentralWidget(m_surface);
+    setFont(Fonts::font(9));
+    menuBar()->setFont(Fonts::font(9));
+    menuBar()->setStyleSheet(QStringLiteral(
+        "QMenuBar { background: #0A1633; color: #F3CF5A; border-bottom: 1px solid #9A7212; }"
+        "QMenuBar::item { padding: 3px 10px; background: transparent; }"
+        "QMenuBar::item:selected { background: #1F3F7A; color: #FFFFFF; }"
+        "QMenu { background: #13285A; color: #FFFFFF; border: 1px solid #9A7212; }"
+        "QMenu::item:selected { background: #1F3F7A; }"));
+}
+
+QAction *Screen::addMenuCommand(const QString &objectName, const QString &caption)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(objectName);
+    menuBar()->addAction(action);
+    return action;
+}
+
+QAction *Screen::addExitCommand(const QString &objectName)
+{
+    QAction *exit = addMenuCommand(objectName, QStringLiteral("Salir"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return exit;
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        unload();
+        emit closing();
+    }
+    event->accept();
+}
