@@ -1,5 +1,5 @@
 #include "Fonts.h"
-#include "GroupChooser.h"
+#include "StageChooser.h"
 #include "MessageBoxes.h"
 #include "Navigation.h"
 
@@ -13,6 +13,6 @@ int main(int argc, char **argv)
     Fonts::install();
     MessageBoxNotifier notifier;
     Notifier::install(&notifier);
-    Navigation::openMain(new GroupChooser);
+    Navigation::openMain(new StageChooser);
     return app.exec();
 }

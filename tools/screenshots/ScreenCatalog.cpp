@@ -3,6 +3,11 @@
 #include "GroupChooser.h"
 #include "GroupScreen.h"
 #include "Pictures.h"
+#include "StageChooser.h"
+#include "BracketScreen.h"
+#include "FinalsScreen.h"
+
+#include <QLineEdit>
 
 #include <QTest>
 
@@ -28,6 +33,18 @@ std::vector<ScreenShot> all()
     shots.push_back({"FrmGrupoC-invalid", K::GroupsPartly, [] { return new GroupScreen('C'); },
                      [](QWidget *w) { hoverClock(w, 6); }});
     shots.push_back({"FrmGrupoH-complete", K::GroupsDone, [] { return new GroupScreen('H'); }, nullptr});
+    shots.push_back({"FrmGrupoyLlave", K::None, [] { return new StageChooser; }, nullptr});
+    shots.push_back({"FrmgruposLLAVE-seeded", K::GroupsDone, [] { return new BracketScreen; },
+                     [](QWidget *w) { hoverClock(w, 10); }});
+    shots.push_back({"FrmgruposLLAVE-midway", K::MidKnockout, [] { return new BracketScreen; },
+                     [](QWidget *w) { hoverClock(w, 4); }});
+    shots.push_back({"FrmgruposLLAVE-complete", K::Complete, [] { return new BracketScreen; }, nullptr});
+    shots.push_back({"FrmgruposFinales-complete", K::Complete,
+                     [] {
+                         BracketScreen bracket;
+                         return new FinalsScreen(bracket.board().semifinalists());
+                     },
+                     [](QWidget *w) { hoverClock(w, 4); }});
     return shots;
 }
 

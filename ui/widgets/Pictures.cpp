@@ -19,7 +19,14 @@ void ArtView::setCaption(const QString &text, const QFont &font, const QColor &c
     m_font = font;
     m_color = color;
     m_band = bandHeight;
+    m_area = QRect();
     update();
+}
+
+void ArtView::setCaption(const QString &text, const QFont &font, const QColor &color, const QRect &area)
+{
+    setCaption(text, font, color, 0);
+    m_area = area;
 }
 
 void ArtView::paintEvent(QPaintEvent *)
@@ -29,7 +36,8 @@ void ArtView::paintEvent(QPaintEvent *)
     if (!m_caption.isEmpty()) {
         p.setFont(m_font);
         p.setPen(m_color);
-        p.drawText(QRect(0, height() - m_band, width(), m_band), Qt::AlignCenter, m_caption);
+        const QRect area = m_area.isValid() ? m_area : QRect(0, height() - m_band, width(), m_band);
+        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
     }
 }
 

@@ -11,8 +11,10 @@ public:
     explicit ArtView(const QString &resource = QString(), QWidget *parent = nullptr);
     void setResource(const QString &resource);
     const QString &resource() const { return m_resource; }
-    // Text drawn centred in the lowest `bandHeight` pixels.
+    // Text drawn centred in the lowest `bandHeight` pixels...
     void setCaption(const QString &text, const QFont &font, const QColor &color, int bandHeight);
+    // ...or centred in the given area of the picture.
+    void setCaption(const QString &text, const QFont &font, const QColor &color, const QRect &area);
     QString caption() const { return m_caption; }
 
 protected:
@@ -24,6 +26,7 @@ private:
     QFont m_font;
     QColor m_color;
     int m_band = 0;
+    QRect m_area;
 };
 
 // A team's flag in its 4:3 box with a thin frame; empty while it shows no team.
