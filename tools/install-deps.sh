@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are missing.
 set -e
-PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev iso-flags-svg fonts-liberation2"
+PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev iso-flags-svg fonts-liberation2 appstream desktop-file-utils"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

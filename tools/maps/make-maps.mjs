@@ -85,10 +85,13 @@ function moveCrimeaToUkraine(topo) {
   ukraine.arcs.push(poly);
 }
 
-// Some tiny features of the 10m file are wound the wrong way round and would
-// cover the whole globe; such a geometry is left out of the land layer.
+// A few tiny islands of the 10m file are wound the wrong way round and would
+// cover the whole globe; such polygons are left out of the land layer.
 function sane(feature) {
-  return geoArea(feature) < 2 * Math.PI;
+  const g = feature.geometry;
+  if (g.type !== 'MultiPolygon') return geoArea(feature) < 2 * Math.PI ? feature : null;
+  const coordinates = g.coordinates.filter((rings) => geoArea({ type: 'Polygon', coordinates: rings }) < 2 * Math.PI);
+  return { ...feature, geometry: { type: 'MultiPolygon', coordinates } };
 }
 
 // The polygons of a (Multi)Polygon whose centroid lies inside [w, s, e, n].
@@ -190,16 +193,16 @@ function baseLayers(topo, projection, width, height, faint) {
   const countries = topo.objects.countries;
   const land = {
     type: 'FeatureCollection',
-    features: topojson.feature(topo, topo.objects.land).features.filter(sane),
+    features: topojson.feature(topo, topo.objects.land).features.map(sane).filter(Boolean),
   };
   const borders = topojson.mesh(topo, countries, (a, b) => a !== b);
   // Faint neighbours are mixed towards the sea colour here rather than given
   // a group opacity, which SVG Tiny does not have.
   const tone = (c) => (faint ? mix(c, C.sea, 0.3) : c);
-  return `  <rect x="0" y="0" width="${width}" height="${height}" fill="${C.sea}"/>
-  <path fill="${tone(C.land)}" stroke="${tone(C.coast)}" stroke-width="0.6" stroke-linejoin="round" d="${pathData(projection, land, BASE_STEP)}"/>
-  <path fill="none" stroke="${tone(C.border)}" stroke-width="0.9" stroke-linejoin="round" d="${pathData(projection, borders, BASE_STEP)}"/>
-`;
+  const layer = (attrs, d) => (d ? `  <path ${attrs} d="${d}"/>\n` : '');
+  return `  <rect x="0" y="0" width="${width}" height="${height}" fill="${C.sea}"/>\n`
+    + layer(`fill="${tone(C.land)}" stroke="${tone(C.coast)}" stroke-width="0.6" stroke-linejoin="round"`, pathData(projection, land, BASE_STEP))
+    + layer(`fill="none" stroke="${tone(C.border)}" stroke-width="0.9" stroke-linejoin="round"`, pathData(projection, borders, BASE_STEP));
 }
 
 // a + (b - a) * t on '#RRGGBB' colours.

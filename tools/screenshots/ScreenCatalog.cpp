@@ -4,6 +4,10 @@
 #include "GroupScreen.h"
 #include "Pictures.h"
 #include "StageChooser.h"
+#include "Splash.h"
+#include "MainMenu.h"
+#include "AboutPage.h"
+#include "CreditsPage.h"
 #include "BracketScreen.h"
 #include "FinalsScreen.h"
 
@@ -45,6 +49,13 @@ std::vector<ScreenShot> all()
                          return new FinalsScreen(bracket.board().semifinalists());
                      },
                      [](QWidget *w) { hoverClock(w, 4); }});
+    shots.push_back({"frmSplash-halfway", K::None, [] { return new Splash(nullptr); },
+                     [](QWidget *w) { static_cast<Splash *>(w)->advanceTo(2400); }});
+    shots.push_back({"frmSplash-complete", K::None, [] { return new Splash(nullptr); },
+                     [](QWidget *w) { static_cast<Splash *>(w)->advanceTo(4800); }});
+    shots.push_back({"Frminicio", K::None, [] { return new MainMenu; }, nullptr});
+    shots.push_back({"Frmquelmar", K::None, [] { return new AboutPage; }, nullptr});
+    shots.push_back({"FrmFuente", K::None, [] { return new CreditsPage; }, nullptr});
     return shots;
 }
 

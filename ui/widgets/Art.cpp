@@ -1,11 +1,32 @@
 #include "Art.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace {
+
+QHash<QString, QPixmap> &cache();
+QHash<QString, QSvgRenderer *> &renderers();
+
+// Pictures must go before the application does: a pixmap outliving it is an error.
+void releaseAll()
+{
+    cache().clear();
+    qDeleteAll(renderers());
+    renderers().clear();
+}
+
+void releaseWithTheApplication()
+{
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        qAddPostRoutine(releaseAll);
+    }
+}
 
 QHash<QString, QPixmap> &cache()
 {
@@ -21,6 +42,7 @@ QHash<QString, QSvgRenderer *> &renderers()
 
 QSvgRenderer *renderer(const QString &resource)
 {
+    releaseWithTheApplication();
     auto it = renderers().find(resource);
     if (it != renderers().end())
         return *it;

@@ -56,7 +56,9 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(m_color);
         p.drawText(QRect(2, height() - band - 3, width() - 4, band), Qt::AlignCenter | Qt::TextWordWrap, m_text);
     }
-    if (isDown())
+    if (!isEnabled())
+        p.fillPath(shape, QColor(0, 0, 0, 150));
+    else if (isDown())
         p.fillPath(shape, QColor(0, 0, 0, 70));
     else if (underMouse())
         p.fillPath(shape, QColor(255, 255, 255, 28));
