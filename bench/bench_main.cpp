@@ -7,10 +7,17 @@
 #include "GroupSheet.h"
 
 #include "Fonts.h"
+#include "BracketScreen.h"
+#include "FinalsScreen.h"
 #include "GroupScreen.h"
+#include "Program.h"
+#include "Splash.h"
 #include "Notifier.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <algorithm>
+#include <vector>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -45,6 +52,46 @@ public:
     void saveFailed(const QString &, const QString &) override {}
 };
 
+// The program's own start-up, in a child process that reports its first painted splash frame.
+int splashChild(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Fonts::install();
+    struct FirstPaint : QObject {
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (qEnvironmentVariableIsSet("TORVELO_BENCH_TRACE"))
+                std::fprintf(stderr, "event %d\n", int(e->type()));
+            if (e->type() == QEvent::Paint) {
+                std::printf("painted\n");
+                std::fflush(stdout);
+                std::_Exit(0);
+            }
+            return false;
+        }
+    } filter;
+    Splash *splash = Program::start();
+    splash->installEventFilter(&filter);
+    return app.exec();
+}
+
+void timeSplash(const char *self)
+{
+    std::vector<double> runs;
+    for (int i = 0; i < 7; ++i) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QString::fromLocal8Bit(self), {QStringLiteral("--splash-child")});
+        child.waitForReadyRead(10000);
+        runs.push_back(timer.nsecsElapsed() / 1e6);
+        child.waitForFinished(10000);
+    }
+    std::sort(runs.begin(), runs.end());
+    std::printf("%-45s %10.1f ms    (median of %zu starts; goal under 150 ms)\n",
+                "process start to first painted splash frame", runs[runs.size() / 2], runs.size());
+}
+
 void writeSampleTournament()
 {
     const char *scores[] = {"2", "1", "0", "0", "1", "1", "3", "2", "0", "4", "2", "2"};
@@ -74,6 +121,8 @@ void writeSampleTournament()
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && QByteArray(argv[1]) == "--splash-child")
+        return splashChild(argc, argv);
     QApplication app(argc, argv);
     Fonts::install();
     SilentNotifier silent;
@@ -109,5 +158,10 @@ int main(int argc, char **argv)
                     first.nsecsElapsed() / 1000.0);
     }
     report("group screen opened and painted (repeated)", 200, [] { openAndPaint([] { return new GroupScreen('A'); }); });
+    report("bracket screen opened with a full replay and painted", 100,
+           [] { openAndPaint([] { return new BracketScreen; }); });
+    report("finals screen opened with a full file and painted", 100,
+           [&] { openAndPaint([&] { return new FinalsScreen(semis); }); });
+    timeSplash(argv[0]);
     return 0;
 }

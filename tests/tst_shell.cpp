@@ -61,6 +61,19 @@ private slots:
         QVERIFY(!splash->isVisible());
     }
 
+    void startupHandsOverToTheMainMenu()
+    {
+        Splash *splash = Program::start();
+        QCOMPARE(splash->size(), QSize(630, 335));
+        QVERIFY(splash->isVisible());
+        QVERIFY(!openScreen("Frminicio"));
+        splash->advanceTo(6000);
+        QWidget *menu = openScreen("Frminicio");
+        QVERIFY(menu);
+        QVERIFY(!splash->isVisible());
+        QCOMPARE(menu->windowModality(), Qt::NonModal);
+    }
+
     void splashTakesNoInput()
     {
         bool opened = false;

@@ -132,10 +132,8 @@ void GroupScreen::buildTable()
     QWidget *s = surface();
     Controls::label(s, QStringLiteral("Label29"), QStringLiteral("Tabla de Posiciones"), {kRight, 8, kRightWidth, 24},
                     Fonts::font(12, true), Palette::Gold);
-    auto *header = new QFrame(s);
-    header->setObjectName(QStringLiteral("Frame"));
-    header->setGeometry(kRight + 4, kHeaderTop, kRightWidth - 8, 26);
-    header->setStyleSheet(QStringLiteral("QFrame#Frame { background: #0A1633; border-radius: 4px; }"));
+    QFrame *header = Controls::panel(s, QStringLiteral("Frame"), {kRight + 4, kHeaderTop, kRightWidth - 8, 26},
+                                     Palette::NightDeep, Qt::transparent, 4);
     for (int c = 0; c < 9; ++c) {
         const QRect r = c == 0 ? QRect(6, 0, kStatLeft - 10, 26) : QRect(kStatLeft + (c - 1) * kStatWidth, 0, kStatWidth, 26);
         Controls::label(header, QStringLiteral("Label%1").arg(c + 1), QString::fromLatin1(kHeaders[c]), r,
@@ -144,11 +142,8 @@ void GroupScreen::buildTable()
 
     const auto teams = TournamentData::teamsOfGroup(m_group);
     for (int t = 0; t < 4; ++t) {
-        auto *row = new QFrame(s);
-        const QString name = QStringLiteral("Frm%1%2").arg(QLatin1Char(m_group)).arg(t + 1);
-        row->setObjectName(name);
-        row->setGeometry(rowSlot(t));
-        row->setStyleSheet(QStringLiteral("QFrame#%1 { background: #F4F6FA; border-radius: 4px; }").arg(name));
+        QFrame *row = Controls::panel(s, QStringLiteral("Frm%1%2").arg(QLatin1Char(m_group)).arg(t + 1), rowSlot(t),
+                                      Palette::Paper, Qt::transparent, 4);
         auto *flag = new FlagView(row);
         flag->setObjectName(QStringLiteral("Image%1").arg(t + 1));
         flag->setGeometry(8, 4, 34, 26);

@@ -93,10 +93,7 @@ void BracketScreen::buildHalf(bool right)
         Controls::line(s, QStringLiteral("Line%1").arg(++m_connectors), place(x, y, w, h), lineColor);
     };
     auto nameSlot = [&](const QString &labelName, int shapeNumber, const QString &flagName, QRect name, QRect flag) {
-        auto *shape = new QFrame(s);
-        shape->setObjectName(QStringLiteral("Shape%1").arg(shapeNumber));
-        shape->setGeometry(name);
-        shape->setStyleSheet(QStringLiteral("QFrame { background: rgba(10,22,51,210); border: 1px solid #D4A12A; border-radius: 3px; }"));
+        Controls::panel(s, QStringLiteral("Shape%1").arg(shapeNumber), name, QColor(10, 22, 51, 210), Palette::GoldDeep);
         auto *label = Controls::label(s, labelName, QString(), name.adjusted(3, 0, -3, 0), Fonts::font(8, true), Qt::white);
         auto *image = new FlagView(s);
         image->setObjectName(flagName);
@@ -145,10 +142,8 @@ void BracketScreen::buildHalf(bool right)
         const int semiY = (upper + lower) / 2;
         auto *label = Controls::label(s, named("Lblsemi", semi), QString(), place(kSemiNameX, semiY, kSemiNameW, kRow),
                                       Fonts::font(8.5, true), Palette::SignYellow);
-        auto *shape = new QFrame(s);
-        shape->setObjectName(QStringLiteral("Shape%1").arg(29 + side * 2 + q));
-        shape->setGeometry(label->geometry());
-        shape->setStyleSheet(QStringLiteral("QFrame { background: rgba(10,22,51,230); border: 1px solid #FFD700; border-radius: 3px; }"));
+        QFrame *shape = Controls::panel(s, QStringLiteral("Shape%1").arg(29 + side * 2 + q), label->geometry(),
+                                        QColor(10, 22, 51, 230), Palette::SignYellow);
         shape->stackUnder(label);
         auto *flag = new FlagView(s);
         flag->setObjectName(named("ImSemi", semi));
@@ -180,10 +175,7 @@ void BracketScreen::buildMiddleBand()
     Controls::label(s, QStringLiteral("Label1"), QStringLiteral("Lugar"), {estadio.x(), 206, estadio.width(), 18},
                     heading, Palette::Gold);
     auto frame = [&](const QString &name, const QRect &r) {
-        auto *f = new QFrame(s);
-        f->setObjectName(name);
-        f->setGeometry(r);
-        f->setStyleSheet(QStringLiteral("QFrame { background: #000000; border: 2px solid #FFD700; border-radius: 3px; }"));
+        QFrame *f = Controls::panel(s, name, r, Qt::black, Palette::SignYellow);
         f->hide();
         return f;
     };

@@ -55,7 +55,7 @@ QColor Splash::squareColour(int index)
 }
 
 Splash::Splash(std::function<void()> openMain, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_openMain(std::move(openMain))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_openMain(std::move(openMain))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());

@@ -24,6 +24,10 @@ QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geo
 QGroupBox *noteFrame(QWidget *parent, const QString &frameName, const QString &labelName, const QString &title,
                      const QString &text, const QRect &geometry, const QColor &textColor);
 
+// A filled, rounded rectangle with a border: the frame behind a name or a table row.
+QFrame *panel(QWidget *parent, const QString &objectName, const QRect &geometry, const QColor &fill,
+              const QColor &border, qreal radius = 3);
+
 // A plain line or thin rectangle that the screen can show and hide by name.
 QFrame *line(QWidget *parent, const QString &objectName, const QRect &geometry, const QColor &color);
 

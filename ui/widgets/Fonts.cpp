@@ -16,6 +16,8 @@ void install()
     for (const char *file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
     QApplication::setFont(font(9));
+    // One look everywhere, whatever desktop theme the machine has.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 QFont font(qreal pointSize, bool bold, bool underline)

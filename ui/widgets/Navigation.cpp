@@ -44,8 +44,10 @@ namespace Navigation {
 
 void centre(QWidget *screen)
 {
+    // Screens with a fixed surface know their size from it; others were sized by hand.
     screen->adjustSize();
-    screen->setFixedSize(screen->sizeHint());
+    if (const QSize hint = screen->sizeHint(); hint.isValid())
+        screen->setFixedSize(hint);
     if (QScreen *desk = QApplication::primaryScreen()) {
         const QRect area = desk->availableGeometry();
         screen->move(area.center() - QPoint(screen->width() / 2, screen->height() / 2));
