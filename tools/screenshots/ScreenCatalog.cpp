@@ -8,6 +8,8 @@
 #include "MainMenu.h"
 #include "AboutPage.h"
 #include "CreditsPage.h"
+#include "ReferenceData.h"
+#include "TeamPages.h"
 #include "BracketScreen.h"
 #include "FinalsScreen.h"
 
@@ -56,6 +58,11 @@ std::vector<ScreenShot> all()
     shots.push_back({"Frminicio", K::None, [] { return new MainMenu; }, nullptr});
     shots.push_back({"Frmquelmar", K::None, [] { return new AboutPage; }, nullptr});
     shots.push_back({"FrmFuente", K::None, [] { return new CreditsPage; }, nullptr});
+    shots.push_back({"FrmInfoEquipos", K::None, [] { return new TeamDirectory; }, nullptr});
+    for (const TeamRecord &team : ReferenceData::teams()) {
+        const TeamRecord *record = &team;
+        shots.push_back({team.page, K::None, [record] { return new TeamInfoPage(*record); }, nullptr});
+    }
     return shots;
 }
 

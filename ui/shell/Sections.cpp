@@ -1,7 +1,12 @@
 #include "Sections.h"
 
+#include "TeamPages.h"
+
 namespace Sections {
-Factory teams() { return nullptr; }
+Factory teams()
+{
+    return [] { return static_cast<QWidget *>(new TeamDirectory); };
+}
 Factory stadiums() { return nullptr; }
 Factory cities() { return nullptr; }
 Factory history() { return nullptr; }

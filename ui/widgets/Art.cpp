@@ -96,6 +96,31 @@ QPixmap flag(const QString &flagKey, QSize logicalSize, qreal dpr)
     return picture(flagResource(flagKey), logicalSize, dpr);
 }
 
+QPixmap recoloured(const QString &resource, const QList<std::pair<QString, QString>> &colours, const QString &key,
+                   QSize logicalSize, qreal dpr)
+{
+    const QString name = QStringLiteral("recoloured:") + key;
+    if (!renderers().contains(name)) {
+        QFile f(resource);
+        QByteArray svg = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        for (const auto &[from, to] : colours)
+            svg.replace(from.toLatin1(), to.toLatin1());
+        auto *r = new QSvgRenderer(svg);
+        renderers().insert(name, r->isValid() ? r : (delete r, nullptr));
+    }
+    return picture(name, logicalSize, dpr);
+}
+
+QRect fitted(const QString &resource, const QRect &area)
+{
+    QSvgRenderer *r = renderer(resource);
+    if (!r)
+        return area;
+    QSize size = r->defaultSize();
+    size.scale(area.size(), Qt::KeepAspectRatio);
+    return QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
+}
+
 int cachedCount() { return int(cache().size()); }
 
 } // namespace Art

@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace Palette {
 inline const QColor NightDeep{0x0A, 0x16, 0x33};
@@ -33,6 +35,13 @@ QString flagResource(const QString &flagKey);
 QPixmap picture(const QString &resource, QSize logicalSize, qreal dpr);
 // A flag fills its box exactly; whatever a file draws outside its frame is cut off.
 QPixmap flag(const QString &flagKey, QSize logicalSize, qreal dpr);
+
+// A picture with some of its colours replaced (for instance a kit's), cached under `key`.
+QPixmap recoloured(const QString &resource, const QList<std::pair<QString, QString>> &colours, const QString &key,
+                   QSize logicalSize, qreal dpr);
+
+// The largest rectangle of the picture's own proportions that fits `area`, centred in it.
+QRect fitted(const QString &resource, const QRect &area);
 
 int cachedCount();  // for tests and benchmarks
 

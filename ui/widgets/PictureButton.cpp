@@ -49,8 +49,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QRect art = rect().adjusted(4, 4, -4, -4 - band);
     if (m_painter)
         m_painter(p, art, devicePixelRatioF());
-    else if (!m_resource.isEmpty())
-        p.drawPixmap(art.topLeft(), Art::picture(m_resource, art.size(), devicePixelRatioF()));
+    else if (!m_resource.isEmpty()) {
+        const QRect fit = Art::fitted(m_resource, art);
+        p.drawPixmap(fit.topLeft(), Art::picture(m_resource, fit.size(), devicePixelRatioF()));
+    }
     if (band) {
         p.setFont(m_font);
         p.setPen(m_color);

@@ -1,0 +1,23 @@
+#pragma once
+// Paragraphs of a reference page: one wrapped text block in the page's own type,
+// which scrolls only when a text is longer than its place.
+
+#include <QScrollArea>
+
+class QLabel;
+
+class Prose : public QScrollArea {
+    Q_OBJECT
+public:
+    Prose(const QString &objectName, const QStringList &paragraphs, const QFont &font, const QColor &color,
+          QWidget *parent = nullptr);
+    QLabel *text() const { return m_text; }
+    // The height the text needs at `width`, without scrolling.
+    int heightFor(int width) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QLabel *m_text;
+};
