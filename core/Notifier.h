@@ -15,6 +15,8 @@ public:
     virtual ~Notifier() = default;
     // A modal message with an OK button; an empty title means the box has none of its own.
     virtual void showMessage(const QString &text, const QString &title) = 0;
+    // The same, with the information icon.
+    virtual void showInformation(const QString &text, const QString &title) { showMessage(text, title); }
     // A data file could not be written; the old file is still intact.
     virtual void saveFailed(const QString &fileName, const QString &reason) = 0;
 

@@ -20,6 +20,11 @@ public:
     ~RecordingNotifier() override { Notifier::install(m_previous); }
 
     void showMessage(const QString &text, const QString &title) override { messages.append({text, title}); }
+    void showInformation(const QString &text, const QString &title) override
+    {
+        messages.append({text, title});
+        informations.append({text, title});
+    }
     void saveFailed(const QString &fileName, const QString &reason) override
     {
         failedSaves.append(fileName + QStringLiteral(": ") + reason);
@@ -35,10 +40,12 @@ public:
     void clear()
     {
         messages.clear();
+        informations.clear();
         failedSaves.clear();
     }
 
     QList<Message> messages;
+    QList<Message> informations;
     QStringList failedSaves;
 
 private:

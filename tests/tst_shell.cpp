@@ -104,6 +104,7 @@ private slots:
             QCOMPARE(b->size(), QSize(105, 97));
             QCOMPARE(b->pictureText(), words[i]);
             QCOMPARE(b->text(), QString());
+            QVERIFY(b->isEnabled());
             QCOMPARE(b->x() < 396, i < 3);
             if (i % 3)
                 QVERIFY(b->y() > menu->button(order[i - 1])->y());
@@ -122,6 +123,10 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("screen");
         QTest::newRow("TORVELO") << "Command2" << "FrmGrupoyLlave";
+        QTest::newRow("ESTADIOS") << "Command3" << "FrmEstadios";
+        QTest::newRow("SEDES") << "Command1" << "Frmciudades";
+        QTest::newRow("EQUIPOS") << "Command7" << "FrmInfoEquipos";
+        QTest::newRow("HISTORIA") << "Command5" << "FrmHistoria";
         QTest::newRow("logo button") << "Command6" << "Frmquelmar";
         QTest::newRow("Acerca de") << "acerca2" << "Frmquelmar";
         QTest::newRow("Fuente") << "fuente" << "FrmFuente";

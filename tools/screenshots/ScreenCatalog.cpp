@@ -10,6 +10,9 @@
 #include "CreditsPage.h"
 #include "ReferenceData.h"
 #include "TeamPages.h"
+#include "HistoryPages.h"
+#include "VenueDirectory.h"
+#include "VenuePages.h"
 #include "BracketScreen.h"
 #include "FinalsScreen.h"
 
@@ -62,6 +65,23 @@ std::vector<ScreenShot> all()
     for (const TeamRecord &team : ReferenceData::teams()) {
         const TeamRecord *record = &team;
         shots.push_back({team.page, K::None, [record] { return new TeamInfoPage(*record); }, nullptr});
+    }
+    shots.push_back({"FrmEstadios", K::None, [] { return static_cast<QWidget *>(VenuePages::stadiumDirectory()); }, nullptr});
+    for (const StadiumRecord &r : ReferenceData::stadiums()) {
+        const StadiumRecord *record = &r;
+        shots.push_back({r.page, K::None, [record] { return new StadiumPage(*record); }, nullptr});
+    }
+    shots.push_back({"Frmciudades", K::None, [] { return static_cast<QWidget *>(VenuePages::cityDirectory()); }, nullptr});
+    for (const CityRecord &r : ReferenceData::cities()) {
+        const CityRecord *record = &r;
+        shots.push_back({r.page, K::None, [record] { return new CityPage(*record); }, nullptr});
+    }
+    shots.push_back({"FrmHistoria", K::None, [] { return new HistoryDirectory; }, nullptr});
+    for (const EditionRecord &r : ReferenceData::editions()) {
+        if (r.page.isEmpty())
+            continue;
+        const EditionRecord *record = &r;
+        shots.push_back({r.page, K::None, [record] { return new EditionPage(*record); }, nullptr});
     }
     return shots;
 }

@@ -30,6 +30,11 @@ void MessageBoxNotifier::showMessage(const QString &text, const QString &title)
     show(QMessageBox::NoIcon, title, text);
 }
 
+void MessageBoxNotifier::showInformation(const QString &text, const QString &title)
+{
+    show(QMessageBox::Information, title, text);
+}
+
 void MessageBoxNotifier::saveFailed(const QString &fileName, const QString &reason)
 {
     show(QMessageBox::Warning, MessageBoxes::programName(),

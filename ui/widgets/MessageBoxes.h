@@ -12,5 +12,6 @@ QString programName();  // the title of a box with no title of its own
 class MessageBoxNotifier final : public Notifier {
 public:
     void showMessage(const QString &text, const QString &title) override;
+    void showInformation(const QString &text, const QString &title) override;
     void saveFailed(const QString &fileName, const QString &reason) override;
 };

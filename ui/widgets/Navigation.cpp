@@ -14,8 +14,10 @@ class ReturnFocus final : public QObject {
 public:
     ReturnFocus(QWidget *screen, QWidget *beneath) : QObject(screen), m_beneath(beneath)
     {
+        setObjectName(QStringLiteral("ReturnFocus"));
         screen->installEventFilter(this);
     }
+    QWidget *beneath() const { return m_beneath; }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -54,9 +56,17 @@ void centre(QWidget *screen)
     }
 }
 
-void openModal(QWidget *screen)
+QWidget *beneathOf(QWidget *screen)
 {
-    if (QWidget *beneath = screenOnTop(); beneath && beneath != screen)
+    auto *link = screen ? screen->findChild<ReturnFocus *>(QStringLiteral("ReturnFocus"), Qt::FindDirectChildrenOnly) : nullptr;
+    return link ? link->beneath() : nullptr;
+}
+
+void openModal(QWidget *screen, QWidget *beneath)
+{
+    if (!beneath)
+        beneath = screenOnTop();
+    if (beneath && beneath != screen)
         new ReturnFocus(screen, beneath);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screen->setWindowModality(Qt::ApplicationModal);
@@ -67,7 +77,7 @@ void openModal(QWidget *screen)
 
 void replace(QWidget *current, QWidget *next)
 {
-    openModal(next);
+    openModal(next, beneathOf(current));
     if (current)
         current->close();
 }

@@ -6,8 +6,11 @@ class QWidget;
 
 namespace Navigation {
 
-// Fixes the window to its contents' size, centres it and shows it modally.
-void openModal(QWidget *screen);
+// Fixes the window to its contents' size, centres it and shows it modally over the
+// screen now on top (or over `beneath`, when given).
+void openModal(QWidget *screen, QWidget *beneath = nullptr);
+// The screen a modal screen was opened over.
+QWidget *beneathOf(QWidget *screen);
 // Opens `next` in the place of `current`, which closes: the stack does not grow.
 void replace(QWidget *current, QWidget *next);
 // Shows the program's main window (not modal).

@@ -54,9 +54,15 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawPixmap(fit.topLeft(), Art::picture(m_resource, fit.size(), devicePixelRatioF()));
     }
     if (band) {
-        p.setFont(m_font);
+        // A name too long for its band is set a little smaller rather than cut off.
+        const QRect textArea(2, height() - band - 3, width() - 4, band);
+        QFont font = m_font;
+        while (font.pointSizeF() > 6.5 &&
+               QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text).height() > band)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        p.setFont(font);
         p.setPen(m_color);
-        p.drawText(QRect(2, height() - band - 3, width() - 4, band), Qt::AlignCenter | Qt::TextWordWrap, m_text);
+        p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text);
     }
     if (!isEnabled())
         p.fillPath(shape, QColor(0, 0, 0, 150));

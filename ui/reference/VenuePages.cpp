@@ -1,0 +1,234 @@
+#include "VenuePages.h"
+
+#include "Art.h"
+#include "Controls.h"
+#include "CreditsPage.h"
+#include "Fonts.h"
+#include "Navigation.h"
+#include "PageBanner.h"
+#include "PictureButton.h"
+#include "Pictures.h"
+#include "Prose.h"
+#include "ReferenceData.h"
+#include "VenueDirectory.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kWidth = 794;
+constexpr int kHeight = 543;
+const QColor kTitleBlue(0x00, 0x00, 0xC0);
+const QColor kPage(0xFA, 0xFA, 0xF6);
+
+QWidget *newStadiumPage(const QString &page)
+{
+    const StadiumRecord *r = ReferenceData::stadium(page);
+    return r ? new StadiumPage(*r) : nullptr;
+}
+
+QWidget *newCityPage(const QString &page)
+{
+    const CityRecord *r = ReferenceData::city(page);
+    return r ? new CityPage(*r) : nullptr;
+}
+
+// A framed picture, as the pages show their photographs' place.
+ArtView *framedPicture(QWidget *parent, const QString &name, const QString &resource, const QRect &area)
+{
+    QRect fit = Art::fitted(resource, area.adjusted(3, 3, -3, -3));
+    fit.moveTop(area.top() + 3);
+    Controls::panel(parent, name + QStringLiteral("_marco"), fit.adjusted(-3, -3, 3, 3), Palette::NightDeep, Palette::GoldDark, 2);
+    auto *picture = new ArtView(resource, parent);
+    picture->setObjectName(name);
+    picture->setGeometry(fit);
+    return picture;
+}
+
+QLabel *title(QWidget *parent, const QString &text, int x, int y)
+{
+    QLabel *l = Controls::label(parent, QStringLiteral("LabelTitulo"), text, {x, y, 10, 24}, Fonts::font(12, true, true),
+                                kTitleBlue, Qt::AlignLeft | Qt::AlignVCenter);
+    l->adjustSize();
+    l->setFixedHeight(24);
+    return l;
+}
+
+} // namespace
+
+namespace VenuePages {
+
+VenueDirectory *stadiumDirectory()
+{
+    auto button = [](const QString &name) {
+        VenueButton b;
+        b.name = name;
+        for (const StadiumRecord &s : ReferenceData::stadiums()) {
+            if (s.button != name)
+                continue;
+            b.picture = ReferenceData::picture(s.picture);
+            b.label = s.buttonLabel;
+            // The map has room for the distinctive part of each name only.
+            b.mapLabel = QString(s.buttonLabel)
+                             .remove(QStringLiteral("Estadio de "))
+                             .remove(QStringLiteral(" Stadion"))
+                             .remove(QRegularExpression(QStringLiteral("(?<=[a-z])Stadion$")));
+            if (const CityRecord *c = ReferenceData::city(s.city))
+                b.venueKey = c->venueKey;
+            const QString page = s.page;
+            b.open = [page] { return newStadiumPage(page); };
+        }
+        return b;
+    };
+    QList<VenueButton> beside, under;
+    for (const char *n : {"Command10", "Command9", "Command8", "Command7", "Command12", "Command11"})
+        beside << button(QString::fromLatin1(n));
+    for (int i = 1; i <= 6; ++i)
+        under << button(QStringLiteral("Command%1").arg(i));
+    return new VenueDirectory(QStringLiteral("FrmEstadios"),
+                              QStringLiteral("Torvelo Alemania 2006- Estadios del Mundial - Resolucion Optima 800 x 600"),
+                              QStringLiteral("Estadios del Mundial"), beside, under);
+}
+
+VenueDirectory *cityDirectory()
+{
+    auto button = [](const QString &name) {
+        VenueButton b;
+        b.name = name;
+        for (const CityRecord &c : ReferenceData::cities()) {
+            if (c.button != name)
+                continue;
+            b.picture = ReferenceData::picture(c.picture);
+            b.label = c.buttonLabel;
+            b.mapLabel = c.buttonLabel;
+            b.venueKey = c.venueKey;
+            const QString page = c.page;
+            b.open = [page] { return newCityPage(page); };
+        }
+        return b;
+    };
+    QList<VenueButton> beside, under;
+    for (const char *n : {"Command10", "Command11", "Command12", "Command7", "Command8", "Command9"})
+        beside << button(QString::fromLatin1(n));
+    for (int i = 1; i <= 6; ++i)
+        under << button(QStringLiteral("Command%1").arg(i));
+    return new VenueDirectory(QStringLiteral("Frmciudades"),
+                              QStringLiteral("Torvelo Alemania 2006- Cedes del Mundial - Resolucion Optima 800 x 600"),
+                              QStringLiteral("Sedes del Mundial"), beside, under);
+}
+
+} // namespace VenuePages
+
+StadiumPage::StadiumPage(const StadiumRecord &record, QWidget *parent)
+    : Screen(record.page, caption(record.captionName), {kWidth, kHeight}, parent), m_record(record)
+{
+    addExitCommand(QStringLiteral("Salir"));
+    Controls::setBackground(surface(), kPage);
+    QWidget *s = surface();
+    auto *banner = new PageBanner(true, s);
+    banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
+
+    // Most pages: title, first paragraph across the page, then photo left and text right.
+    // A tall photo instead fills the left third and everything else stands beside it.
+    const bool tall = record.tallPicture;
+    const int textLeft = tall ? 272 : 10;
+    const int textWidth = kWidth - textLeft - 10;
+    QLabel *heading = title(s, record.title, textLeft, 86);
+    Controls::label(s, QStringLiteral("LabelPor"), QStringLiteral("(Por %1)").arg(record.writer),
+                    {heading->geometry().right() + 10, 86, 300, 24}, Fonts::font(9.75, true), Palette::Ink,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+    const QFont prose = Fonts::font(8);
+    QStringList rest = record.paragraphs;
+    const QString first = rest.isEmpty() ? QString() : rest.takeFirst();
+    int top = 116;
+    if (tall) {
+        framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, 86, 256, kHeight - 92});
+        rest.prepend(first);
+    } else {
+        auto *lead = new Prose(QStringLiteral("LabelTexto_1"), {first}, prose, Palette::Ink, s);
+        const int h = lead->heightFor(textWidth) + 2;
+        lead->setGeometry(textLeft, top, textWidth, h);
+        top += h + 6;
+        framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, top, 384, kHeight - top - 8});
+    }
+    const int columnLeft = tall ? textLeft : 404;
+    const int columnWidth = kWidth - columnLeft - 10;
+    auto *column = new Prose(QStringLiteral("LabelTexto_2"), rest, prose, Palette::Ink, s);
+    column->setGeometry(columnLeft, top, columnWidth, kHeight - 104 - top);
+
+    const StadiumRecord *previous = ReferenceData::stadium(record.previous);
+    const StadiumRecord *next = ReferenceData::stadium(record.next);
+    const CityRecord *city = ReferenceData::city(record.city);
+    const int w = (columnWidth - 16) / 3;
+    const int y = kHeight - 98;
+    addLink(QStringLiteral("CmdAnterior"), QStringLiteral(" Anterior"), previous ? ReferenceData::picture(previous->picture) : QString(),
+            {columnLeft, y, w, 70}, &StadiumPage::goPrevious);
+    addLink(QStringLiteral("CmdSiguiente"), QStringLiteral("Siguiente"), next ? ReferenceData::picture(next->picture) : QString(),
+            {columnLeft + w + 8, y, w, 70}, &StadiumPage::goNext);
+    addLink(QStringLiteral("CmdCiudad"), QStringLiteral("Ciudad"), city ? ReferenceData::picture(city->picture) : QString(),
+            {columnLeft + 2 * (w + 8), y, w, 70}, &StadiumPage::goCity);
+}
+
+void StadiumPage::addLink(const QString &name, const QString &caption, const QString &picture, const QRect &geometry,
+                          QWidget *(StadiumPage::*go)())
+{
+    auto *b = new PictureButton(surface());
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setPicture(picture);
+    b->setAccessibleName(caption.trimmed());
+    connect(b, &QAbstractButton::clicked, this, [this, go] { (this->*go)(); });
+    QLabel *bar = Controls::label(surface(), name + QStringLiteral("_texto"), caption,
+                                  {geometry.left(), geometry.bottom() + 1, geometry.width(), 22}, Fonts::font(9.75, true),
+                                  QColor(0xE0, 0xE0, 0xE0));
+    Controls::setBackground(bar, Qt::black);
+}
+
+QWidget *StadiumPage::replaceBy(const QString &stadiumPage)
+{
+    QWidget *target = newStadiumPage(stadiumPage);
+    if (target)
+        Navigation::replace(this, target);
+    return target;
+}
+
+QWidget *StadiumPage::goPrevious() { return replaceBy(m_record.previous); }
+QWidget *StadiumPage::goNext() { return replaceBy(m_record.next); }
+
+QWidget *StadiumPage::goCity()
+{
+    QWidget *city = newCityPage(m_record.city);
+    if (!city)
+        return nullptr;
+    // From the Olympic stadium Berlin opens on top; elsewhere the city takes the page's place.
+    if (m_record.page == QLatin1String("FrmEOlimpia"))
+        Navigation::openModal(city);
+    else
+        Navigation::replace(this, city);
+    return city;
+}
+
+CityPage::CityPage(const CityRecord &record, QWidget *parent)
+    : Screen(record.page, caption(record.captionName), {kWidth, kHeight}, parent)
+{
+    addExitCommand(QStringLiteral("Salir"));
+    QAction *sources = addMenuCommand(QStringLiteral("fuente"), record.sources);
+    connect(sources, &QAction::triggered, this, &CityPage::openSources);
+    Controls::setBackground(surface(), kPage);
+    QWidget *s = surface();
+    auto *banner = new PageBanner(true, s);
+    banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
+    framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.tallPicture), {8, 86, 212, kHeight - 92});
+    title(s, record.title, 232, 86);
+    auto *text = new Prose(QStringLiteral("LabelTexto"), record.paragraphs, Fonts::font(8), Palette::Ink, s);
+    text->setGeometry(232, 116, kWidth - 242, kHeight - 124);
+}
+
+QWidget *CityPage::openSources()
+{
+    auto *credits = new CreditsPage;
+    Navigation::openModal(credits);
+    return credits;
+}
