@@ -127,10 +127,7 @@ void BracketScreen::buildHalf(bool right)
         auto *icon = new ClockIcon(clock, Art::artResource(QStringLiteral("clock")), s);
         icon->setObjectName(named("Crono", clock));
         icon->setGeometry(place(kClockX, top + 22, 22, 22));
-        connect(icon, &ClockIcon::hovered, this, [this](int k) {
-            const KnockoutMatch *match = TournamentData::knockoutMatch(KnockoutScreen::Bracket, k);
-            m_panel->showMatch(match->dateTime, match->venue);
-        });
+        connect(icon, &ClockIcon::hovered, this, [this](int k) { m_panel->showKnockoutMatch(false, k); });
         // Joins the two names and leads inwards to the quarter-finalist.
         connector(kOctNameX + kOctNameW / 2, top + kRow, 2, 24);
         connector(kOctNameX + kOctNameW / 2, top + 22 + kRow / 2 - 1, kCuarNameX - kOctNameX - kOctNameW / 2, 2);
@@ -152,10 +149,7 @@ void BracketScreen::buildHalf(bool right)
         auto *icon = new ClockIcon(clock, Art::artResource(QStringLiteral("clock")), s);
         icon->setObjectName(named("Crono", clock));
         icon->setGeometry(place(kCuarNameX + kCuarNameW / 2 - 11, semiY - 1, 22, 22));
-        connect(icon, &ClockIcon::hovered, this, [this](int k) {
-            const KnockoutMatch *match = TournamentData::knockoutMatch(KnockoutScreen::Bracket, k);
-            m_panel->showMatch(match->dateTime, match->venue);
-        });
+        connect(icon, &ClockIcon::hovered, this, [this](int k) { m_panel->showKnockoutMatch(false, k); });
         // Joins the two quarter-finalists and leads to the semi-finalist.
         connector(kCuarNameX + kCuarNameW / 2, upper + kRow, 2, lower - upper - kRow);
         connector(kCuarNameX + kCuarNameW / 2 + 11, semiY + kRow / 2 - 1, kSemiNameX - kCuarNameX - kCuarNameW / 2 - 11, 2);

@@ -130,10 +130,7 @@ void FinalsScreen::buildSemifinals()
         auto *clock = new ClockIcon(half + 1, Art::artResource(QStringLiteral("clock-pitch")), s);
         clock->setObjectName(named("Crono", half + 1));
         clock->setGeometry(mirrored(right, 2, 144, 36, 24));
-        connect(clock, &ClockIcon::hovered, this, [this](int k) {
-            const KnockoutMatch *m = TournamentData::knockoutMatch(KnockoutScreen::Finals, k);
-            m_panel->showMatch(m->dateTime, m->venue);
-        });
+        connect(clock, &ClockIcon::hovered, this, [this](int k) { m_panel->showKnockoutMatch(true, k); });
     }
 }
 
@@ -165,10 +162,7 @@ void FinalsScreen::buildLastMatches()
         auto *clock = new ClockIcon(row.clock, Art::artResource(QStringLiteral("clock-pitch")), s);
         clock->setObjectName(named("Crono", row.clock));
         clock->setGeometry(kWidth - 44, row.y + (height - 24) / 2, 36, 24);
-        connect(clock, &ClockIcon::hovered, this, [this](int k) {
-            const KnockoutMatch *m = TournamentData::knockoutMatch(KnockoutScreen::Finals, k);
-            m_panel->showMatch(m->dateTime, m->venue);
-        });
+        connect(clock, &ClockIcon::hovered, this, [this](int k) { m_panel->showKnockoutMatch(true, k); });
     }
 }
 

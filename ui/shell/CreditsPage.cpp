@@ -27,28 +27,18 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), Palette::NightDeep);
         // Letters are drawn small, then every lit pixel becomes one round dot.
-        QImage glyphs(60, 9, QImage::Format_Grayscale8);
-        glyphs.fill(0);
-        {
-            QPainter g(&glyphs);
+        auto glyphs = [](const QString &text) {
+            QImage image(60, 9, QImage::Format_Grayscale8);
+            image.fill(0);
+            QPainter g(&image);
             QFont f = Fonts::font(6, true);
             f.setPixelSize(8);
             f.setStyleStrategy(QFont::NoAntialias);
             g.setFont(f);
             g.setPen(Qt::white);
-            g.drawText(glyphs.rect(), Qt::AlignCenter, QStringLiteral("ALEMANIA"));
-        }
-        QImage year(60, 9, QImage::Format_Grayscale8);
-        year.fill(0);
-        {
-            QPainter g(&year);
-            QFont f = Fonts::font(6, true);
-            f.setPixelSize(8);
-            f.setStyleStrategy(QFont::NoAntialias);
-            g.setFont(f);
-            g.setPen(Qt::white);
-            g.drawText(year.rect(), Qt::AlignCenter, QStringLiteral("2006"));
-        }
+            g.drawText(image.rect(), Qt::AlignCenter, text);
+            return image;
+        };
         const qreal pitch = 3.4;
         auto dots = [&](const QImage &img, qreal top, const QColor &c) {
             p.setPen(Qt::NoPen);
@@ -59,8 +49,8 @@ protected:
                     p.drawEllipse(QPointF(8 + x * pitch, top + y * pitch), 1.3, 1.3);
                 }
         };
-        dots(glyphs, 10, Palette::SignYellow);
-        dots(year, 44, QColor(0xDD, 0x00, 0x00));
+        dots(glyphs(QStringLiteral("ALEMANIA")), 10, Palette::SignYellow);
+        dots(glyphs(QStringLiteral("2006")), 44, QColor(0xDD, 0x00, 0x00));
         const QRect players(214, 6, width() - 220, height() - 12);
         p.drawPixmap(players.topLeft(), Art::picture(Art::artResource(QStringLiteral("players-silhouettes")),
                                                      players.size(), devicePixelRatioF()));

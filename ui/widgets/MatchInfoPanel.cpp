@@ -1,5 +1,7 @@
 #include "MatchInfoPanel.h"
 
+#include "TournamentData.h"
+
 #include <QLabel>
 
 MatchInfoPanel::MatchInfoPanel(Backdrop backdrop, QLabel *fecha, QLabel *estadio, QList<QWidget *> backdrops,
@@ -21,6 +23,13 @@ void MatchInfoPanel::showMatch(const QString &dateTime, const QString &venue)
     m_estadio->show();
     m_fecha->setText(dateTime);
     m_estadio->setText(venue);
+}
+
+void MatchInfoPanel::showKnockoutMatch(bool finals, int clock)
+{
+    if (const KnockoutMatch *m =
+            TournamentData::knockoutMatch(finals ? KnockoutScreen::Finals : KnockoutScreen::Bracket, clock))
+        showMatch(m->dateTime, m->venue);
 }
 
 void MatchInfoPanel::clear()

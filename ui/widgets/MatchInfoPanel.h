@@ -21,6 +21,8 @@ public:
                    QObject *parent = nullptr);
 
     void showMatch(const QString &dateTime, const QString &venue);
+    // Shows the knockout match of clock `clock` on the bracket (false) or finals (true) screen.
+    void showKnockoutMatch(bool finals, int clock);
     void clear();
 
 private:
