@@ -28,6 +28,30 @@ QString standardPath()
     return base + QStringLiteral("/torvelo");
 }
 
+// The reason a save failed, in the user's language; the system's own words follow.
+QString reasonOf(const QSaveFile &file)
+{
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+        reason = QStringLiteral("no hay espacio suficiente en el disco");
+        break;
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("no hay permiso para escribir en la carpeta");
+        break;
+    case QFileDevice::OpenError:
+        reason = QStringLiteral("no se pudo abrir el archivo para escribir");
+        break;
+    case QFileDevice::RenameError:
+        reason = QStringLiteral("no se pudo reemplazar el archivo anterior");
+        break;
+    default:
+        reason = QStringLiteral("no se pudo escribir el archivo completo");
+        break;
+    }
+    return QStringLiteral("%1 (%2)").arg(reason, file.errorString());
+}
+
 } // namespace
 
 namespace DataFolder {
@@ -102,7 +126,7 @@ bool writeLines(const QString &fileName, const QStringList &lines)
         if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
             file.commit())
             return true;
-        reason = file.errorString();
+        reason = reasonOf(file);
         file.cancelWriting();
     }
     Notifier::current().saveFailed(QDir::toNativeSeparators(target), reason);
