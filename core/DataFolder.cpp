@@ -116,7 +116,9 @@ bool writeLines(const QString &fileName, const QStringList &lines)
         reason = QStringLiteral("no se pudo crear la carpeta %1").arg(QDir::toNativeSeparators(path()));
     } else {
         QByteArray bytes;
-        for (const QString &line : lines) {
+        for (QString line : lines) {
+            // A line break pasted into a box must not split its line: the layout is fixed.
+            line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
             bytes += encode(line);
             bytes += "\r\n";
         }

@@ -16,7 +16,8 @@ QString filePath(const QString &fileName);
 // missing or unreadable. Lines may end with CR LF or with LF alone.
 QStringList readLines(const QString &fileName, int maxLines);
 
-// Replaces the file atomically, creating the folder if needed. On failure the old
+// Replaces the file atomically, creating the folder if needed; a line break inside a
+// line is written as a blank. On failure the old
 // file stays as it was, the notifier is told, and false is returned.
 bool writeLines(const QString &fileName, const QStringList &lines);
 

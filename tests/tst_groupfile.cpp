@@ -69,6 +69,19 @@ private slots:
         QCOMPARE(folder.bytes("torveloC.txt"), saved);
     }
 
+    void pastedLineBreakCannotShiftTheLines()
+    {
+        TempDataFolder folder;
+        RecordingNotifier notes;
+        GroupSheet s('A');
+        s.setCell(0, "1\n2");
+        s.setCell(1, "3\r\n");
+        QVERIFY(GroupFile::SaveGroupFile(s));
+        const QByteArray bytes = folder.bytes("torveloA.txt");
+        QCOMPARE(bytes.count("\r\n"), 14);
+        QVERIFY(bytes.startsWith("1 2\r\n3  \r\n*\r\n"));
+    }
+
     void emptyFileFirstOpenWritesEmptyQualifiers()
     {
         TempDataFolder folder;

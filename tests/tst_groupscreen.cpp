@@ -229,6 +229,18 @@ private slots:
         QCOMPARE(visibleScreens(), 1);
     }
 
+    void aScoreBoxHasNoLengthLimit()
+    {
+        TempDataFolder folder;
+        RecordingNotifier notes;
+        const QString longText = QString(40000, '7') + "x";
+        folder.writeLines("torveloB.txt", QStringList{longText});
+        GroupScreen screen('B');
+        QCOMPARE(child<QLineEdit>(&screen, "R_0")->text(), longText);
+        screen.close();
+        QVERIFY(folder.bytes("torveloB.txt").startsWith(longText.toLatin1() + "\r\n*\r\n"));
+    }
+
     void tabRunsThroughTheScoreBoxes()
     {
         TempDataFolder folder;

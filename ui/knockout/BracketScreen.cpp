@@ -68,6 +68,12 @@ BracketScreen::BracketScreen(QWidget *parent)
     m_board.open();
 }
 
+BracketScreen::~BracketScreen()
+{
+    // The board goes before the boxes that feed it: cut them off from it first.
+    delete m_view;
+}
+
 void BracketScreen::unload() { m_board.save(); }
 
 void BracketScreen::paintBackground(QPainter &p) const

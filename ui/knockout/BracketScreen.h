@@ -21,6 +21,8 @@ public:
 
     static QString caption();
 
+    ~BracketScreen() override;
+
 protected:
     void unload() override;
 

@@ -48,6 +48,12 @@ FinalsScreen::FinalsScreen(const QStringList &semifinalists, QWidget *parent)
     m_board.open(semifinalists);
 }
 
+FinalsScreen::~FinalsScreen()
+{
+    // The board goes before the boxes that feed it: cut them off from it first.
+    delete m_view;
+}
+
 void FinalsScreen::unload() { m_board.save(); }
 
 void FinalsScreen::paintBackground(QPainter &p) const

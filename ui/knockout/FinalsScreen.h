@@ -16,6 +16,8 @@ public:
     FinalsBoard &board() { return m_board; }
     static QString caption() { return QStringLiteral("SemiFinales - 3er y 4to puesto - Final"); }
 
+    ~FinalsScreen() override;
+
 protected:
     void unload() override;
 

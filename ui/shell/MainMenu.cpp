@@ -24,12 +24,12 @@ constexpr int kBannerHeight = 100;
 
 MainMenu::MainMenu(QWidget *parent) : Screen(QStringLiteral("Frminicio"), caption(), {kWidth, kHeight}, parent)
 {
-    QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    QMenu *archivo = styledMenuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("archivo"));
     QAction *salir = archivo->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("Salir"));
     connect(salir, &QAction::triggered, this, &QWidget::close);
-    QMenu *ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QMenu *ayuda = styledMenuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("ayuda"));
     QAction *acerca = ayuda->addAction(QStringLiteral("Acerca de Quelmar Software"));
     acerca->setObjectName(QStringLiteral("acerca2"));

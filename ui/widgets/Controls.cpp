@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <limits>
 
 namespace {
 
@@ -82,6 +83,7 @@ QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geo
     box->setObjectName(objectName);
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
+    box->setMaxLength(std::numeric_limits<int>::max());  // a score box takes any text, however long
     box->setFont(Fonts::font(10, true));
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::white);

@@ -40,20 +40,29 @@ Screen::Screen(const QString &objectName, const QString &caption, QSize clientSi
     m_surface->setFixedSize(clientSize);
     setCentralWidget(m_surface);
     setFont(Fonts::font(9));
-    menuBar()->setFont(Fonts::font(9));
-    menuBar()->setStyleSheet(QStringLiteral(
-        "QMenuBar { background: #0A1633; color: #F3CF5A; border-bottom: 1px solid #9A7212; }"
-        "QMenuBar::item { padding: 3px 10px; background: transparent; }"
-        "QMenuBar::item:selected { background: #1F3F7A; color: #FFFFFF; }"
-        "QMenu { background: #13285A; color: #FFFFFF; border: 1px solid #9A7212; }"
-        "QMenu::item:selected { background: #1F3F7A; }"));
+}
+
+QMenuBar *Screen::styledMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    if (!bar->property("torvelo_styled").toBool()) {
+        bar->setProperty("torvelo_styled", true);
+        bar->setFont(Fonts::font(9));
+        bar->setStyleSheet(QStringLiteral(
+            "QMenuBar { background: #0A1633; color: #F3CF5A; border-bottom: 1px solid #9A7212; }"
+            "QMenuBar::item { padding: 3px 10px; background: transparent; }"
+            "QMenuBar::item:selected { background: #1F3F7A; color: #FFFFFF; }"
+            "QMenu { background: #13285A; color: #FFFFFF; border: 1px solid #9A7212; }"
+            "QMenu::item:selected { background: #1F3F7A; }"));
+    }
+    return bar;
 }
 
 QAction *Screen::addMenuCommand(const QString &objectName, const QString &caption)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(objectName);
-    menuBar()->addAction(action);
+    styledMenuBar()->addAction(action);
     return action;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class QMenuBar;
 
 class Surface : public QWidget {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     Surface *surface() const { return m_surface; }
     // A command straight on the menu bar, such as "Salir".
     QAction *addMenuCommand(const QString &objectName, const QString &caption);
+    // The menu bar in the program's colours; a screen without commands has none.
+    QMenuBar *styledMenuBar();
     // "Salir": closes the screen.
     QAction *addExitCommand(const QString &objectName = QStringLiteral("salir"));
 
