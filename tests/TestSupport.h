@@ -83,3 +83,15 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Group files whose qualifiers are, group by group: Alemania and Ecuador, Inglaterra and
+// Suecia, Argentina and Holanda, Portugal and México, Italia and Ghana, Brasil and
+// Australia, Suiza and Francia, España and Ucrania.
+inline void seedGroups(const TempDataFolder &folder)
+{
+    const char *firsts[] = {"Alemania", "Inglaterra", "Argentina", "Portugal", "Italia", "Brasil", "Suiza", "España"};
+    const char *seconds[] = {"Ecuador", "Suecia", "Holanda", "México", "Ghana", "Australia", "Francia", "Ucrania"};
+    for (int g = 0; g < 8; ++g)
+        folder.writeLines(QStringLiteral("torvelo%1.txt").arg(QChar('A' + g)),
+                          QStringList(12, QStringLiteral("*")) << QString::fromUtf8(firsts[g]) << QString::fromUtf8(seconds[g]));
+}

@@ -6,18 +6,6 @@
 
 namespace {
 
-// Writes the group files so that the sixteen seeded names are known.
-void seedGroups(const TempDataFolder &folder)
-{
-    const char *firsts[] = {"Alemania", "Inglaterra", "Argentina", "Portugal", "Italia", "Brasil", "Suiza", "España"};
-    const char *seconds[] = {"Ecuador", "Suecia", "Holanda", "México", "Ghana", "Australia", "Francia", "Ucrania"};
-    for (int g = 0; g < 8; ++g) {
-        QStringList lines(12, "*");
-        lines << QString::fromUtf8(firsts[g]) << QString::fromUtf8(seconds[g]);
-        folder.writeLines(QString("torvelo%1.txt").arg(QChar('A' + g)), lines);
-    }
-}
-
 // Everything the board reports, in order, as short words.
 class Log {
 public:

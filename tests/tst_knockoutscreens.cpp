@@ -13,19 +13,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace {
-
-void seedGroups(const TempDataFolder &folder)
-{
-    const char *firsts[] = {"Alemania", "Inglaterra", "Argentina", "Portugal", "Italia", "Brasil", "Suiza", "España"};
-    const char *seconds[] = {"Ecuador", "Suecia", "Holanda", "México", "Ghana", "Australia", "Francia", "Ucrania"};
-    for (int g = 0; g < 8; ++g)
-        folder.writeLines(QString("torvelo%1.txt").arg(QChar('A' + g)),
-                          QStringList(12, "*") << QString::fromUtf8(firsts[g]) << QString::fromUtf8(seconds[g]));
-}
-
-} // namespace
-
 class KnockoutScreensTest : public QObject {
     Q_OBJECT
 
