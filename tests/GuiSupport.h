@@ -33,6 +33,13 @@ T *child(QWidget *screen, const QString &name)
     return w;
 }
 
+// Lets closed screens be destroyed and pending events run.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 // Closes every screen and lets deferred deletions run.
 inline void closeAllScreens()
 {

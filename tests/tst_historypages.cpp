@@ -12,11 +12,6 @@ class HistoryPagesTest : public QObject {
     Q_OBJECT
 
     QString text(QWidget *s, const QString &name) { return child<QLabel>(s, name)->text(); }
-    void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
 
 private slots:
     void initTestCase() { Fonts::install(); }

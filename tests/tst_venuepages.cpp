@@ -28,11 +28,6 @@ class VenuePagesTest : public QObject {
         }
         return n == 1 ? found : nullptr;
     }
-    void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
     int topLevelScreens()
     {
         int n = 0;

@@ -68,9 +68,4 @@ PictureButton *GroupChooser::button(char group) const
     return findChild<PictureButton *>(QStringLiteral("CmdGrupo%1").arg(QLatin1Char(group)));
 }
 
-QWidget *GroupChooser::openGroup(char group)
-{
-    auto *screen = new GroupScreen(group);
-    Navigation::openModal(screen);
-    return screen;
-}
+QWidget *GroupChooser::openGroup(char group) { return Navigation::openNew<GroupScreen>(group); }

@@ -36,16 +36,6 @@ StageChooser::StageChooser(QWidget *parent)
     groups->setFocus();
 }
 
-QWidget *StageChooser::openGroups()
-{
-    auto *screen = new GroupChooser;
-    Navigation::openModal(screen);
-    return screen;
-}
+QWidget *StageChooser::openGroups() { return Navigation::openNew<GroupChooser>(); }
 
-QWidget *StageChooser::openBracket()
-{
-    auto *screen = new BracketScreen;
-    Navigation::openModal(screen);
-    return screen;
-}
+QWidget *StageChooser::openBracket() { return Navigation::openNew<BracketScreen>(); }

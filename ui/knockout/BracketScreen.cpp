@@ -273,7 +273,5 @@ void BracketScreen::showFinalsWay(bool open)
 
 QWidget *BracketScreen::openFinals()
 {
-    auto *finals = new FinalsScreen(m_board.semifinalists());
-    Navigation::openModal(finals);
-    return finals;
+    return Navigation::openNew<FinalsScreen>(m_board.semifinalists());
 }

@@ -8,6 +8,7 @@
 #include "PageBanner.h"
 #include "PictureButton.h"
 #include "Pictures.h"
+#include "PageParts.h"
 #include "Prose.h"
 #include "ReferenceData.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int kWidth = 794;
 constexpr int kHeight = 543;
-const QColor kTitleBlue(0x00, 0x00, 0xC0);
 
 } // namespace
 
@@ -75,9 +75,7 @@ QWidget *HistoryDirectory::openPage(const QString &page)
     const EditionRecord *record = ReferenceData::edition(page);
     if (!record)
         return nullptr;
-    auto *screen = new EditionPage(*record);
-    Navigation::openModal(screen);
-    return screen;
+    return Navigation::openNew<EditionPage>(*record);
 }
 
 QString EditionPage::warTitle() { return QStringLiteral("Información 2da Guerra Mundial"); }
@@ -102,13 +100,7 @@ EditionPage::EditionPage(const EditionRecord &record, QWidget *parent)
     QWidget *s = surface();
     auto *banner = new PageBanner(true, s);
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
-    QLabel *heading = Controls::label(s, QStringLiteral("LabelTitulo"), record.title, {10, 86, 10, 24},
-                                      Fonts::font(12, true, true), kTitleBlue, Qt::AlignLeft | Qt::AlignVCenter);
-    heading->adjustSize();
-    heading->setFixedHeight(24);
-    Controls::label(s, QStringLiteral("LabelPor"), QStringLiteral("(Por %1)").arg(record.writer),
-                    {heading->geometry().right() + 12, 86, 300, 24}, Fonts::font(9.75, true), Palette::Ink,
-                    Qt::AlignLeft | Qt::AlignVCenter);
+    PageParts::heading(s, record.title, record.writer, 10, 86);
 
     QStringList top, side, bottom;
     for (const EditionParagraph &p : record.paragraphs)
@@ -116,12 +108,8 @@ EditionPage::EditionPage(const EditionRecord &record, QWidget *parent)
     const QFont prose = Fonts::font(8);
     const int fullWidth = kWidth - 20;
     int y = 116;
-    if (!top.isEmpty()) {
-        auto *lead = new Prose(QStringLiteral("LabelTexto_1"), top, prose, Palette::Ink, s);
-        const int h = lead->heightFor(fullWidth) + 2;
-        lead->setGeometry(10, y, fullWidth, h);
-        y += h + 4;
-    }
+    if (!top.isEmpty())
+        y = PageParts::fullWidthText(s, QStringLiteral("LabelTexto_1"), top, 10, y, fullWidth) + 4;
     int bottomHeight = 0;
     Prose *closing = nullptr;
     if (!bottom.isEmpty()) {
@@ -139,13 +127,8 @@ EditionPage::EditionPage(const EditionRecord &record, QWidget *parent)
     Controls::setBackground(caption, QApplication::palette().color(QPalette::Window));
     const int captionHeight = caption->heightForWidth(caption->width()) + 6;
     const QRect photoArea(photoLeft, y, kWidth - photoLeft - 10, middleBottom - y - captionHeight - 4);
-    QRect fit = Art::fitted(illustration, photoArea.adjusted(3, 3, -3, -3));
-    fit.moveTop(photoArea.top() + 3);
-    Controls::panel(s, QStringLiteral("ImageFoto_marco"), fit.adjusted(-3, -3, 3, 3), Palette::NightDeep, Palette::GoldDark, 2);
-    auto *photo = new ArtView(illustration, s);
-    photo->setObjectName(QStringLiteral("ImageFoto"));
-    photo->setGeometry(fit);
-    caption->setGeometry(photoLeft, fit.bottom() + 6, kWidth - photoLeft - 10, captionHeight);
+    ArtView *photo = PageParts::framedPicture(s, QStringLiteral("ImageFoto"), illustration, photoArea);
+    caption->setGeometry(photoLeft, photo->geometry().bottom() + 6, kWidth - photoLeft - 10, captionHeight);
     auto *column = new Prose(QStringLiteral("LabelTexto_2"), side, prose, Palette::Ink, s);
     column->setGeometry(10, y, photoLeft - 22, middleBottom - y);
 }

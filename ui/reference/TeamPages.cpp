@@ -87,9 +87,7 @@ QWidget *TeamDirectory::openPage(const QString &page)
     const TeamRecord *record = ReferenceData::team(page);
     if (!record)
         return nullptr;
-    auto *screen = new TeamInfoPage(*record);
-    Navigation::openModal(screen);
-    return screen;
+    return Navigation::openNew<TeamInfoPage>(*record);
 }
 
 QString TeamInfoPage::caption(const QString &captionName)

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -72,7 +73,7 @@ private:
 } // namespace
 
 VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption, const QString &title,
-                               const QList<VenueButton> &beside, const QList<VenueButton> &under, QWidget *parent)
+                               const QList<VenueButton> &buttons, const QStringList &beside, QWidget *parent)
     : Screen(objectName, caption, {kWidth, kHeight}, parent)
 {
     addExitCommand(QStringLiteral("Salir"));
@@ -82,9 +83,8 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
 
     QList<std::pair<QString, QString>> labels;
-    for (const auto *list : {&beside, &under})
-        for (const VenueButton &b : *list)
-            labels.append({b.venueKey, b.mapLabel});
+    for (const VenueButton &b : buttons)
+        labels.append({b.venueKey, b.mapLabel});
     auto *map = new VenueMap(labels, s);
     map->setObjectName(QStringLiteral("ImageMapa"));
     map->setGeometry(0, 84, 312, 306);
@@ -94,7 +94,11 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
     Controls::setBackground(heading, Qt::white);
 
     QList<PictureButton *> order;
-    auto make = [&](const VenueButton &b, const QRect &r) {
+    auto make = [&](const QString &name, const QRect &r) {
+        auto found = std::find_if(buttons.begin(), buttons.end(), [&](const VenueButton &b) { return b.name == name; });
+        if (found == buttons.end())
+            return;
+        const VenueButton &b = *found;
         auto *button = new PictureButton(s);
         button->setObjectName(b.name);
         button->setGeometry(r);
@@ -109,8 +113,8 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
     for (int i = 0; i < beside.size(); ++i)
         make(beside[i], {316 + (i % 3) * 158, 126 + (i / 3) * 132, 150, 128});
     const int w = (kWidth - 7 * 8) / 6;
-    for (int i = 0; i < under.size(); ++i)
-        make(under[i], {8 + i * (w + 8), 396, w, 141});
+    for (int i = 0; i < 6; ++i)
+        make(QStringLiteral("Command%1").arg(i + 1), {8 + i * (w + 8), 396, w, 141});
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty())

@@ -21,7 +21,8 @@ struct VenueButton {
 class VenueDirectory : public Screen {
     Q_OBJECT
 public:
-    // `beside`: the six buttons beside the map, row by row; `under`: the six under it.
+    // `buttons`: all twelve, any order; `beside`: the names of the six beside the map, row by
+    // row. The other six, Command1 to Command6, stand under it.
     VenueDirectory(const QString &objectName, const QString &caption, const QString &title,
-                   const QList<VenueButton> &beside, const QList<VenueButton> &under, QWidget *parent = nullptr);
+                   const QList<VenueButton> &buttons, const QStringList &beside, QWidget *parent = nullptr);
 };

@@ -8,6 +8,7 @@
 #include "PageBanner.h"
 #include "PictureButton.h"
 #include "Pictures.h"
+#include "PageParts.h"
 #include "Prose.h"
 #include "ReferenceData.h"
 #include "VenueDirectory.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int kWidth = 794;
 constexpr int kHeight = 543;
-const QColor kTitleBlue(0x00, 0x00, 0xC0);
 const QColor kPage(0xFA, 0xFA, 0xF6);
 
 QWidget *newStadiumPage(const QString &page)
@@ -35,88 +35,42 @@ QWidget *newCityPage(const QString &page)
     return r ? new CityPage(*r) : nullptr;
 }
 
-// A framed picture, as the pages show their photographs' place.
-ArtView *framedPicture(QWidget *parent, const QString &name, const QString &resource, const QRect &area)
-{
-    QRect fit = Art::fitted(resource, area.adjusted(3, 3, -3, -3));
-    fit.moveTop(area.top() + 3);
-    Controls::panel(parent, name + QStringLiteral("_marco"), fit.adjusted(-3, -3, 3, 3), Palette::NightDeep, Palette::GoldDark, 2);
-    auto *picture = new ArtView(resource, parent);
-    picture->setObjectName(name);
-    picture->setGeometry(fit);
-    return picture;
-}
-
-QLabel *title(QWidget *parent, const QString &text, int x, int y)
-{
-    QLabel *l = Controls::label(parent, QStringLiteral("LabelTitulo"), text, {x, y, 10, 24}, Fonts::font(12, true, true),
-                                kTitleBlue, Qt::AlignLeft | Qt::AlignVCenter);
-    l->adjustSize();
-    l->setFixedHeight(24);
-    return l;
-}
-
 } // namespace
 
 namespace VenuePages {
 
 VenueDirectory *stadiumDirectory()
 {
-    auto button = [](const QString &name) {
-        VenueButton b;
-        b.name = name;
-        for (const StadiumRecord &s : ReferenceData::stadiums()) {
-            if (s.button != name)
-                continue;
-            b.picture = ReferenceData::picture(s.picture);
-            b.label = s.buttonLabel;
-            // The map has room for the distinctive part of each name only.
-            b.mapLabel = QString(s.buttonLabel)
-                             .remove(QStringLiteral("Estadio de "))
-                             .remove(QStringLiteral(" Stadion"))
-                             .remove(QRegularExpression(QStringLiteral("(?<=[a-z])Stadion$")));
-            if (const CityRecord *c = ReferenceData::city(s.city))
-                b.venueKey = c->venueKey;
-            const QString page = s.page;
-            b.open = [page] { return newStadiumPage(page); };
-        }
-        return b;
-    };
-    QList<VenueButton> beside, under;
-    for (const char *n : {"Command10", "Command9", "Command8", "Command7", "Command12", "Command11"})
-        beside << button(QString::fromLatin1(n));
-    for (int i = 1; i <= 6; ++i)
-        under << button(QStringLiteral("Command%1").arg(i));
+    QList<VenueButton> buttons;
+    for (const StadiumRecord &s : ReferenceData::stadiums()) {
+        const CityRecord *city = ReferenceData::city(s.city);
+        // The map has room for the distinctive part of each name only.
+        const QString mapName = QString(s.buttonLabel)
+                                   .remove(QStringLiteral("Estadio de "))
+                                   .remove(QStringLiteral(" Stadion"))
+                                   .remove(QRegularExpression(QStringLiteral("(?<=[a-z])Stadion$")));
+        const QString page = s.page;
+        buttons << VenueButton{s.button, ReferenceData::picture(s.picture), s.buttonLabel, city ? city->venueKey : QString(),
+                               mapName, [page] { return newStadiumPage(page); }};
+    }
     return new VenueDirectory(QStringLiteral("FrmEstadios"),
                               QStringLiteral("Torvelo Alemania 2006- Estadios del Mundial - Resolucion Optima 800 x 600"),
-                              QStringLiteral("Estadios del Mundial"), beside, under);
+                              QStringLiteral("Estadios del Mundial"), buttons,
+                              {"Command10", "Command9", "Command8", "Command7", "Command12", "Command11"});
 }
 
 VenueDirectory *cityDirectory()
 {
-    auto button = [](const QString &name) {
-        VenueButton b;
-        b.name = name;
-        for (const CityRecord &c : ReferenceData::cities()) {
-            if (c.button != name)
-                continue;
-            b.picture = ReferenceData::picture(c.picture);
-            b.label = c.buttonLabel;
-            b.mapLabel = c.buttonLabel;
-            b.venueKey = c.venueKey;
-            const QString page = c.page;
-            b.open = [page] { return newCityPage(page); };
-        }
-        return b;
-    };
-    QList<VenueButton> beside, under;
-    for (const char *n : {"Command10", "Command11", "Command12", "Command7", "Command8", "Command9"})
-        beside << button(QString::fromLatin1(n));
-    for (int i = 1; i <= 6; ++i)
-        under << button(QStringLiteral("Command%1").arg(i));
+    QList<VenueButton> buttons;
+    for (const CityRecord &c : ReferenceData::cities()) {
+        const QString page = c.page;
+        buttons << VenueButton{c.button, ReferenceData::picture(c.picture), c.buttonLabel, c.venueKey, c.buttonLabel,
+                               [page] { return newCityPage(page); }};
+    }
     return new VenueDirectory(QStringLiteral("Frmciudades"),
                               QStringLiteral("Torvelo Alemania 2006- Cedes del Mundial - Resolucion Optima 800 x 600"),
-                              QStringLiteral("Sedes del Mundial"), beside, under);
+                              QStringLiteral("Sedes del Mundial"), buttons,
+                              {"Command10", "Command11", "Command12", "Command7", "Command8", "Command9"});
 }
 
 } // namespace VenuePages
@@ -135,23 +89,18 @@ StadiumPage::StadiumPage(const StadiumRecord &record, QWidget *parent)
     const bool tall = record.tallPicture;
     const int textLeft = tall ? 272 : 10;
     const int textWidth = kWidth - textLeft - 10;
-    QLabel *heading = title(s, record.title, textLeft, 86);
-    Controls::label(s, QStringLiteral("LabelPor"), QStringLiteral("(Por %1)").arg(record.writer),
-                    {heading->geometry().right() + 10, 86, 300, 24}, Fonts::font(9.75, true), Palette::Ink,
-                    Qt::AlignLeft | Qt::AlignVCenter);
+    PageParts::heading(s, record.title, record.writer, textLeft, 86);
     const QFont prose = Fonts::font(8);
     QStringList rest = record.paragraphs;
     const QString first = rest.isEmpty() ? QString() : rest.takeFirst();
     int top = 116;
     if (tall) {
-        framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, 86, 256, kHeight - 92});
+        PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture),
+                                 {8, 86, 256, kHeight - 92});
         rest.prepend(first);
     } else {
-        auto *lead = new Prose(QStringLiteral("LabelTexto_1"), {first}, prose, Palette::Ink, s);
-        const int h = lead->heightFor(textWidth) + 2;
-        lead->setGeometry(textLeft, top, textWidth, h);
-        top += h + 6;
-        framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, top, 384, kHeight - top - 8});
+        top = PageParts::fullWidthText(s, QStringLiteral("LabelTexto_1"), {first}, textLeft, top, textWidth) + 6;
+        PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, top, 384, kHeight - top - 8});
     }
     const int columnLeft = tall ? textLeft : 404;
     const int columnWidth = kWidth - columnLeft - 10;
@@ -220,15 +169,14 @@ CityPage::CityPage(const CityRecord &record, QWidget *parent)
     QWidget *s = surface();
     auto *banner = new PageBanner(true, s);
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
-    framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.tallPicture), {8, 86, 212, kHeight - 92});
-    title(s, record.title, 232, 86);
+    PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.tallPicture),
+                             {8, 86, 212, kHeight - 92});
+    PageParts::heading(s, record.title, QString(), 232, 86);
     auto *text = new Prose(QStringLiteral("LabelTexto"), record.paragraphs, Fonts::font(8), Palette::Ink, s);
     text->setGeometry(232, 116, kWidth - 242, kHeight - 124);
 }
 
 QWidget *CityPage::openSources()
 {
-    auto *credits = new CreditsPage;
-    Navigation::openModal(credits);
-    return credits;
+    return Navigation::openNew<CreditsPage>();
 }

@@ -114,16 +114,6 @@ void MainMenu::paintBackground(QPainter &p) const
     p.drawLine(0, kBannerHeight - 1, kWidth, kBannerHeight - 1);
 }
 
-QWidget *MainMenu::openAbout()
-{
-    auto *page = new AboutPage;
-    Navigation::openModal(page);
-    return page;
-}
+QWidget *MainMenu::openAbout() { return Navigation::openNew<AboutPage>(); }
 
-QWidget *MainMenu::openCredits()
-{
-    auto *page = new CreditsPage;
-    Navigation::openModal(page);
-    return page;
-}
+QWidget *MainMenu::openCredits() { return Navigation::openNew<CreditsPage>(); }

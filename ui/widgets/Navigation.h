@@ -2,6 +2,8 @@
 // How screens open over one another: each new screen is modal over all beneath it,
 // shown without a nested event loop, and destroyed when it closes.
 
+#include <utility>
+
 class QWidget;
 
 namespace Navigation {
@@ -9,6 +11,15 @@ namespace Navigation {
 // Fixes the window to its contents' size, centres it and shows it modally over the
 // screen now on top (or over `beneath`, when given).
 void openModal(QWidget *screen, QWidget *beneath = nullptr);
+// Builds a screen and opens it modally; returns it.
+template <typename Screen, typename... Args>
+Screen *openNew(Args &&...args)
+{
+    auto *screen = new Screen(std::forward<Args>(args)...);
+    openModal(screen);
+    return screen;
+}
+
 // The screen a modal screen was opened over.
 QWidget *beneathOf(QWidget *screen);
 // Opens `next` in the place of `current`, which closes: the stack does not grow.
