@@ -1,14 +1,20 @@
 // Torvelo Alemania 2006: the splash, then the main menu as the main window.
 
 #include "Fonts.h"
+#include "FolderLock.h"
 #include "MessageBoxes.h"
 #include "Program.h"
+#include "SessionEnd.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 int main(int argc, char **argv)
 {
+    // A write past the file-size limit then fails like a full disk, and is reported,
+    // instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelo"));
     QApplication::setApplicationDisplayName(MessageBoxes::programName());
@@ -19,6 +25,10 @@ int main(int argc, char **argv)
     Fonts::install();
     MessageBoxNotifier notifier;
     Notifier::install(&notifier);
+    FolderLock lock;
+    if (!Program::claimDataFolder(lock))
+        return 1;
+    SessionEnd::install();
     Program::start();
     return app.exec();
 }

@@ -25,7 +25,7 @@ public:
     void SeedRoundOf16();
     // Seeding, then the six bracket files replayed through the tie rule.
     void open();
-    bool save() const { return saveFiles(); }
+    SaveOutcome save() { return saveFiles(); }
 
     // The four semi-finalists in the order the finals take them: Lblsemi 1, 5, 9, 13.
     QStringList semifinalists() const;

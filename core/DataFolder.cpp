@@ -1,13 +1,18 @@
 #include "DataFolder.h"
 
+#include "FileErrors.h"
+#include "FileSet.h"
 #include "Notifier.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,37 +24,43 @@ QString &overridePath()
     return folder;
 }
 
+// Not QStandardPaths: with HOME unset it falls back to "/", and the program would
+// write its files into the root folder.
 QString standardPath()
 {
-    // Fixed application name so the folder does not depend on how the program was started.
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return base + QStringLiteral("/torvelo");
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(xdg))
+        return QDir::cleanPath(xdg) + QStringLiteral("/torvelo");
+    const QString home = QDir::cleanPath(qEnvironmentVariable("HOME"));
+    if (!QDir::isAbsolutePath(home) || home == QLatin1String("/"))
+        return QString();
+    return home + QStringLiteral("/.local/share/torvelo");
 }
 
-// The reason a save failed, in the user's language; the system's own words follow.
-QString reasonOf(const QSaveFile &file)
+DataFolder::ReadResult unreadable(const QString &reason)
 {
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-        reason = QStringLiteral("no hay espacio suficiente en el disco");
-        break;
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("no hay permiso para escribir en la carpeta");
-        break;
-    case QFileDevice::OpenError:
-        reason = QStringLiteral("no se pudo abrir el archivo para escribir");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("no se pudo reemplazar el archivo anterior");
-        break;
-    default:
-        reason = QStringLiteral("no se pudo escribir el archivo completo");
-        break;
+    DataFolder::ReadResult r;
+    r.status = DataFolder::ReadResult::Unreadable;
+    r.reason = reason;
+    return r;
+}
+
+QStringList splitLines(const QByteArray &content, int maxLines)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < content.size() && lines.size() < maxLines) {
+        qsizetype end = content.indexOf('\n', start);
+        const bool terminated = end >= 0;
+        if (!terminated)
+            end = content.size();
+        qsizetype stop = end;
+        if (terminated && stop > start && content[stop - 1] == '\r')
+            --stop;
+        lines.append(DataFolder::decode(content.mid(start, stop - start)));
+        start = end + 1;
     }
-    return QStringLiteral("%1 (%2)").arg(reason, file.errorString());
+    return lines;
 }
 
 } // namespace
@@ -86,53 +97,82 @@ QString decode(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
+QByteArray fileBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (QString line : lines) {
+        // A line break pasted into a box must not split its line: the layout is fixed.
+        line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        bytes += encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+ReadResult read(const QString &fileName, int maxLines)
+{
+    if (path().isEmpty())
+        return unreadable(FileErrors::reason(ENOENT));
+    if (const int error = FileErrors::injected(fileName, FileErrors::Step::Read))
+        return unreadable(FileErrors::reason(error));
+    const QByteArray name = QFile::encodeName(filePath(fileName));
+
+    // Look before opening: opening a pipe or a device could wait forever, and reading
+    // an endless one would never end.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return errno == ENOENT ? ReadResult{} : unreadable(FileErrors::reason(errno));
+    if (!S_ISREG(info.st_mode))
+        return unreadable(FileErrors::notRegularFile());
+    if (info.st_size > kMaxFileBytes)
+        return unreadable(FileErrors::tooLarge());
+
+    // O_NONBLOCK: should the file be swapped for a pipe after the look, the open still returns.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == ENOENT ? ReadResult{} : unreadable(FileErrors::reason(errno));
+    ReadResult result;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result = unreadable(FileErrors::notRegularFile());
+    } else {
+        QByteArray content;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                result = unreadable(FileErrors::reason(errno));
+                break;
+            }
+            if (n == 0) {
+                result.status = ReadResult::Read;
+                result.lines = maxLines > 0 ? splitLines(content, maxLines) : QStringList();
+                break;
+            }
+            content.append(buffer, n);
+            if (content.size() > kMaxFileBytes) {
+                result = unreadable(FileErrors::tooLarge());
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
 QStringList readLines(const QString &fileName, int maxLines)
 {
-    QStringList lines;
-    QFile file(filePath(fileName));
-    if (maxLines <= 0 || !file.open(QIODevice::ReadOnly))
-        return lines;
-    const QByteArray content = file.readAll();
-    qsizetype start = 0;
-    while (start < content.size() && lines.size() < maxLines) {
-        qsizetype end = content.indexOf('\n', start);
-        const bool terminated = end >= 0;
-        if (!terminated)
-            end = content.size();
-        qsizetype stop = end;
-        if (terminated && stop > start && content[stop - 1] == '\r')
-            --stop;
-        lines.append(decode(content.mid(start, stop - start)));
-        start = end + 1;
-    }
-    return lines;
+    const ReadResult r = read(fileName, maxLines);
+    return r.status == ReadResult::Read ? r.lines : QStringList();
 }
 
 bool writeLines(const QString &fileName, const QStringList &lines)
 {
-    const QString target = filePath(fileName);
-    QString reason;
-    if (!QDir().mkpath(path())) {
-        reason = QStringLiteral("no se pudo crear la carpeta %1").arg(QDir::toNativeSeparators(path()));
-    } else {
-        QByteArray bytes;
-        for (QString line : lines) {
-            // A line break pasted into a box must not split its line: the layout is fixed.
-            line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-            bytes += encode(line);
-            bytes += "\r\n";
-        }
-        QSaveFile file(target);
-        // QSaveFile::commit() does not notice a failed flush (a full disk, a size
-        // limit), so flush first: an uncommitted save leaves the old file untouched.
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-            file.commit())
-            return true;
-        reason = reasonOf(file);
-        file.cancelWriting();
-    }
-    Notifier::current().saveFailed(QDir::toNativeSeparators(target), reason);
-    return false;
+    const SaveOutcome outcome = FileSet::write({{fileName, lines}});
+    if (!outcome)
+        Notifier::current().saveFailed(outcome.fileName, outcome.reason);
+    return outcome.ok;
 }
 
 } // namespace DataFolder

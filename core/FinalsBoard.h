@@ -15,7 +15,7 @@ public:
 
     // The four semi-finalists (bracket's Lblsemi 1, 5, 9, 13), then the file replayed.
     void open(const QStringList &semifinalists);
-    bool save() const { return saveFiles(); }
+    SaveOutcome save() { return saveFiles(); }
 
     QString champion() const { return slotText(slotIndex(QStringLiteral("Campeon"))); }
     QString runnerUp() const { return slotText(slotIndex(QStringLiteral("Subcampeon"))); }

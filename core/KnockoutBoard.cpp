@@ -9,6 +9,10 @@ KnockoutBoard::KnockoutBoard(BoardWiring wiring, QObject *parent)
     : QObject(parent), m_wiring(std::move(wiring)), m_boxes(m_wiring.boxNames.size()),
       m_slots(m_wiring.slotNames.size())
 {
+    QStringList names;
+    for (const BoxFile &file : m_wiring.files)
+        names << file.fileName;
+    m_files = StoredFiles(names);
     for (int b = 0; b < boxCount(); ++b)
         m_boxes[b].visible = m_wiring.boxKinds[b] == BoxKind::Regular;
     for (int t = 0; t < int(m_wiring.ties.size()); ++t) {
@@ -121,8 +125,13 @@ void KnockoutBoard::ProcessTieEdit(int box)
 
 void KnockoutBoard::loadFiles()
 {
-    for (const BoxFile &file : m_wiring.files) {
-        const QStringList lines = DataFolder::readLines(file.fileName, int(file.boxes.size()));
+    QList<int> counts;
+    for (const BoxFile &file : m_wiring.files)
+        counts << int(file.boxes.size());
+    const QList<QStringList> contents = m_files.load(counts);
+    for (int f = 0; f < int(m_wiring.files.size()); ++f) {
+        const BoxFile &file = m_wiring.files[f];
+        const QStringList &lines = contents[f];
         for (int n = 0; n < int(file.boxes.size()); ++n) {
             const QString line = n < lines.size() ? lines[n] : QStringLiteral("*");
             setBoxText(file.boxes[n], line == QLatin1String("*") ? QString() : line);
@@ -130,14 +139,14 @@ void KnockoutBoard::loadFiles()
     }
 }
 
-bool KnockoutBoard::saveFiles() const
+SaveOutcome KnockoutBoard::saveFiles()
 {
-    bool ok = true;
+    QList<QStringList> contents;
     for (const BoxFile &file : m_wiring.files) {
         QStringList lines;
         for (int box : file.boxes)
             lines << (m_boxes[box].text.isEmpty() ? QStringLiteral("*") : m_boxes[box].text);
-        ok = DataFolder::writeLines(file.fileName, lines) && ok;
+        contents << lines;
     }
-    return ok;
+    return m_files.save(contents);
 }

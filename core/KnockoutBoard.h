@@ -3,6 +3,8 @@
 // that decides a match from its boxes. Which boxes and slots form which match is data
 // (see BracketWiring and FinalsWiring); the rule is the same for every screen.
 
+#include "StoredFiles.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -62,10 +64,11 @@ public:
 
     void ProcessTieEdit(int box);
 
-    // Replays every file's lines as edits, in file order; missing lines read as "*".
+    // Replays every file's lines as edits, in file order; missing lines read as "*", and
+    // so do unreadable files, which the user is told about once.
     void loadFiles();
-    // Writes every file; false if one of them could not be saved.
-    bool saveFiles() const;
+    // Writes all the files as one save; the outcome says which failed and why.
+    SaveOutcome saveFiles();
 
 signals:
     void boxTextChanged(int box, const QString &text);
@@ -95,4 +98,5 @@ private:
     BoardWiring m_wiring;
     std::vector<Box> m_boxes;
     std::vector<Slot> m_slots;
+    StoredFiles m_files;
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 struct Message {
     QString text;
@@ -29,6 +30,18 @@ public:
     {
         failedSaves.append(fileName + QStringLiteral(": ") + reason);
     }
+    void filesUnreadable(const QString &text) override { unreadable.append(text); }
+    // Answers with `answer` (run while the question would be on screen); closes
+    // without saving when none is set.
+    SaveChoice askAfterFailedSave(const QString &fileName, const QString &reason) override
+    {
+        questions.append(fileName + QStringLiteral(": ") + reason);
+        return answer ? answer() : SaveChoice::CloseWithoutSaving;
+    }
+    void noteFailedSave(const QString &fileName, const QString &reason) override
+    {
+        notedSaves.append(fileName + QStringLiteral(": ") + reason);
+    }
 
     QStringList texts() const
     {
@@ -42,11 +55,18 @@ public:
         messages.clear();
         informations.clear();
         failedSaves.clear();
+        unreadable.clear();
+        questions.clear();
+        notedSaves.clear();
     }
 
     QList<Message> messages;
     QList<Message> informations;
     QStringList failedSaves;
+    QStringList unreadable;
+    QStringList questions;
+    QStringList notedSaves;
+    std::function<SaveChoice()> answer;
 
 private:
     Notifier *m_previous = nullptr;

@@ -47,7 +47,7 @@ QRect GroupScreen::rowSlot(int slot) { return {kRight + 4, kSlotTop + slot * kSl
 
 GroupScreen::GroupScreen(char group, QWidget *parent)
     : Screen(QStringLiteral("FrmGrupo%1").arg(QLatin1Char(group)), caption(group), {794, 543}, parent),
-      m_group(group), m_sheet(GroupSheet::of(group))
+      m_group(group), m_sheet(GroupSheet::of(group)), m_files(GroupFile::files(group))
 {
     addExitCommand();
     Controls::setBackground(surface(), Palette::Night);
@@ -68,10 +68,10 @@ GroupScreen::GroupScreen(char group, QWidget *parent)
         connect(m_boxes[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_sheet.setCell(i, t); });
     connect(surface(), &Surface::bareMouseMove, m_panel, &MatchInfoPanel::clear);
 
-    GroupFile::LoadGroupFile(m_sheet);
+    GroupFile::LoadGroupFile(m_sheet, m_files);
 }
 
-void GroupScreen::unload() { GroupFile::SaveGroupFile(m_sheet); }
+SaveOutcome GroupScreen::save() { return GroupFile::SaveGroupFile(m_sheet, m_files); }
 
 QFrame *GroupScreen::rowInSlot(int slot) const { return m_rows[m_sheet.displayOrder()[slot] - 1]; }
 

@@ -3,6 +3,7 @@
 
 #include "Screen.h"
 #include "GroupSheet.h"
+#include "StoredFiles.h"
 
 #include <array>
 
@@ -27,7 +28,7 @@ public:
     static QRect rowSlot(int slot);  // geometry of a table slot
 
 protected:
-    void unload() override;
+    SaveOutcome save() override;
 
 private:
     void buildLeftColumn();
@@ -38,6 +39,7 @@ private:
 
     char m_group;
     GroupSheet &m_sheet;
+    StoredFiles m_files;
     std::array<QFrame *, 4> m_rows{};
     std::array<std::array<QLabel *, kStatCount>, 4> m_stats{};
     std::array<QLineEdit *, 12> m_boxes{};

@@ -74,7 +74,7 @@ BracketScreen::~BracketScreen()
     delete m_view;
 }
 
-void BracketScreen::unload() { m_board.save(); }
+SaveOutcome BracketScreen::save() { return m_board.save(); }
 
 void BracketScreen::paintBackground(QPainter &p) const
 {

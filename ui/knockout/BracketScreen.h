@@ -24,7 +24,7 @@ public:
     ~BracketScreen() override;
 
 protected:
-    void unload() override;
+    SaveOutcome save() override;
 
 private:
     void buildHalf(bool right);

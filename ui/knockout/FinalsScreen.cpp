@@ -54,7 +54,7 @@ FinalsScreen::~FinalsScreen()
     delete m_view;
 }
 
-void FinalsScreen::unload() { m_board.save(); }
+SaveOutcome FinalsScreen::save() { return m_board.save(); }
 
 void FinalsScreen::paintBackground(QPainter &p) const
 {

@@ -19,7 +19,7 @@ public:
     ~FinalsScreen() override;
 
 protected:
-    void unload() override;
+    SaveOutcome save() override;
 
 private:
     void buildBanner();

@@ -2,6 +2,7 @@
 
 #include "Art.h"
 #include "Fonts.h"
+#include "ScoreBox.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -79,7 +80,7 @@ QLabel *label(QWidget *parent, const QString &objectName, const QString &text, c
 
 QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new ScoreBox(parent);
     box->setObjectName(objectName);
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace MessageBoxes {
 QString programName() { return QStringLiteral("Torvelo Alemania 2006"); }
@@ -41,4 +42,24 @@ void MessageBoxNotifier::saveFailed(const QString &fileName, const QString &reas
          QStringLiteral("No se pudieron guardar los datos en el archivo\n%1\n\nMotivo: %2\n\n"
                         "El archivo anterior quedó intacto.")
              .arg(fileName, reason));
+}
+
+void MessageBoxNotifier::filesUnreadable(const QString &text)
+{
+    show(QMessageBox::Warning, MessageBoxes::programName(), text);
+}
+
+SaveChoice MessageBoxNotifier::askAfterFailedSave(const QString &fileName, const QString &reason)
+{
+    QMessageBox box(QMessageBox::Warning, MessageBoxes::programName(), Messages::saveFailed(fileName, reason),
+                    QMessageBox::NoButton, topWindow());
+    QPushButton *retry = box.addButton(Messages::retry(), QMessageBox::AcceptRole);
+    QPushButton *close = box.addButton(Messages::closeWithoutSaving(), QMessageBox::DestructiveRole);
+    box.setDefaultButton(retry);
+    box.exec();
+    if (box.clickedButton() == retry)
+        return SaveChoice::Retry;
+    if (box.clickedButton() == close)
+        return SaveChoice::CloseWithoutSaving;
+    return SaveChoice::KeepOpen;  // the box was dismissed: the screen stays as it is
 }

@@ -14,4 +14,6 @@ public:
     void showMessage(const QString &text, const QString &title) override;
     void showInformation(const QString &text, const QString &title) override;
     void saveFailed(const QString &fileName, const QString &reason) override;
+    void filesUnreadable(const QString &text) override;
+    SaveChoice askAfterFailedSave(const QString &fileName, const QString &reason) override;
 };

@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include "Fonts.h"
+#include "Notifier.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,9 +74,29 @@ QAction *Screen::addExitCommand(const QString &objectName)
     return exit;
 }
 
+namespace {
+bool unattendedClosing = false;
+}
+
+void Screen::setUnattended(bool unattended) { unattendedClosing = unattended; }
+
 void Screen::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
+        // One question per failed attempt, never one per file: the save is one step.
+        for (SaveOutcome outcome = save(); !outcome; outcome = save()) {
+            if (unattendedClosing) {
+                Notifier::current().noteFailedSave(outcome.fileName, outcome.reason);
+                break;
+            }
+            const SaveChoice choice = Notifier::current().askAfterFailedSave(outcome.fileName, outcome.reason);
+            if (choice == SaveChoice::CloseWithoutSaving)
+                break;
+            if (choice == SaveChoice::KeepOpen) {
+                event->ignore();
+                return;
+            }
+        }
         m_unloaded = true;
         unload();
         emit closing();

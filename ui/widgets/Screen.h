@@ -3,6 +3,8 @@
 // optional menu bar of direct commands, and a drawing surface that tells when the
 // pointer rests on its bare background.
 
+#include "DataFolder.h"
+
 #include <QMainWindow>
 #include <functional>
 
@@ -46,8 +48,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Runs once when the screen closes, however it is closed.
+    // Runs when the screen closes, however it is closed: keeps what the screen holds.
+    // A failure keeps the screen open unless the user chooses to close without saving.
+    virtual SaveOutcome save() { return {}; }
+    // Runs once, after a closing has saved (or the user gave up saving).
     virtual void unload() {}
+
+public:
+    // While set, nobody is there to answer (the session is ending): a failed save is
+    // noted and the screen closes all the same.
+    static void setUnattended(bool unattended);
 
 private:
     Surface *m_surface;
