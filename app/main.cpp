@@ -17,7 +17,8 @@ int main(int argc, char **argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelo"));
-    QApplication::setApplicationDisplayName(MessageBoxes::programName());
+    // No display name: Qt would append it to every window title, and each screen's
+    // caption is already complete as it stands.
     QApplication::setDesktopFileName(QStringLiteral("ar.example.quelmar.Torvelo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
     // The program ends with the main menu, not when the splash closes just before it opens.

@@ -90,6 +90,46 @@ private slots:
         splash->advanceTo(6000);
     }
 
+    // The timer is re-armed against the time since the first show: a step that comes
+    // late under load shows every square due by then, and the lateness never carries
+    // over into the steps after it.
+    void splashKeepsTimeByTheClock_data()
+    {
+        QTest::addColumn<QList<int>>("firings");   // clock readings when the timer comes
+        QTest::addColumn<QList<int>>("squares");   // squares shown after each
+        QTest::addColumn<QList<int>>("waits");     // the wait armed after each; -1: handed over
+        QTest::newRow("on time") << QList<int>{400, 800, 1200} << QList<int>{1, 2, 3} << QList<int>{400, 400, 400};
+        QTest::newRow("late under load") << QList<int>{550, 950, 1210} << QList<int>{1, 2, 3}
+                                         << QList<int>{250, 250, 390};
+        QTest::newRow("blocked for seconds") << QList<int>{3333, 5900, 6001} << QList<int>{8, 12, 12}
+                                             << QList<int>{267, 100, -1};
+        QTest::newRow("a little early") << QList<int>{399, 400, 4799, 4800, 5999, 6000}
+                                        << QList<int>{0, 1, 11, 12, 12, 12} << QList<int>{1, 400, 1, 1200, 1, -1};
+    }
+    void splashKeepsTimeByTheClock()
+    {
+        QFETCH(QList<int>, firings);
+        QFETCH(QList<int>, squares);
+        QFETCH(QList<int>, waits);
+        qint64 now = 0;
+        bool opened = false;
+        auto *splash = new Splash([&] { opened = true; });
+        splash->setClock([&] { return now; });
+        splash->show();
+        splash->start();
+        QCOMPARE(splash->armedWait(), 400);
+        for (int i = 0; i < firings.size(); ++i) {
+            now = firings[i];
+            splash->tick();
+            QCOMPARE(splash->squaresShown(), squares[i]);
+            QCOMPARE(splash->armedWait(), waits[i]);
+        }
+        QCOMPARE(opened, now >= Splash::kCloseMs);
+        QCOMPARE(splash->isVisible(), now < Splash::kCloseMs);
+        if (!opened)
+            splash->advanceTo(Splash::kCloseMs);
+    }
+
     void mainMenuLooksAsDesigned()
     {
         MainMenu *menu = Program::openMainMenu();

@@ -3,7 +3,7 @@
 set -e
 # The second line is what the tests under a real X server and through the
 # accessibility bus need.
-PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev iso-flags-svg fonts-liberation2 appstream desktop-file-utils
+PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev iso-flags-svg fonts-liberation2 appstream desktop-file-utils
       xvfb openbox xdotool x11-utils dbus at-spi2-core python3-gi gir1.2-atspi-2.0"
 missing=""
 for p in $PKGS; do

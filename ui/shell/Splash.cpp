@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Pictures.h"
 #include "TournamentData.h"
+#include "WindowTitle.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -63,9 +64,14 @@ Splash::Splash(std::function<void()> openMain, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     Controls::setBackground(this, Qt::black);
     build();
+    m_clock = [this] { return m_sinceShown.isValid() ? m_sinceShown.elapsed() : qint64(0); };
+    // One timer re-armed for each step against the clock since the first show: a step
+    // delayed by load is caught up when the timer comes, and the delay never carries
+    // over to the later steps, as a repeating timer's would.
     m_timer = new QTimer(this);
-    m_timer->setInterval(kStepMs);
-    connect(m_timer, &QTimer::timeout, this, [this] { advanceTo(m_elapsed + kStepMs); });
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &Splash::tick);
 }
 
 void Splash::build()
@@ -108,21 +114,48 @@ void Splash::build()
 
 void Splash::start()
 {
-    m_elapsed = 0;
-    m_timer->start();
+    if (!m_sinceShown.isValid())
+        m_sinceShown.start();
+    tick();
+}
+
+void Splash::showEvent(QShowEvent *event)
+{
+    if (!m_sinceShown.isValid())
+        m_sinceShown.start();
+    WindowTitle::clearNative(this);
+    QWidget::showEvent(event);
+}
+
+void Splash::tick()
+{
+    advanceTo(int(m_clock()));
+    if (m_finished)
+        return;
+    m_timer->start(int(qMax<qint64>(0, nextStepDue() - m_clock())));
+}
+
+int Splash::armedWait() const { return m_timer->isActive() ? m_timer->interval() : -1; }
+
+int Splash::nextStepDue() const
+{
+    if (m_finished)
+        return -1;
+    const int shown = qMin(kSquares, m_elapsed / kStepMs);
+    return shown < kSquares ? kStepMs * (shown + 1) : kCloseMs;
 }
 
 int Splash::squaresShown() const
 {
     int n = 0;
     for (int i = 0; i < kSquares; ++i)
-        n += findChild<QWidget *>(QStringLiteral("Label10_%1").arg(i))->isVisible() ? 1 : 0;
+        n += findChild<QWidget *>(QStringLiteral("Label10_%1").arg(i))->isVisibleTo(this) ? 1 : 0;
     return n;
 }
 
 void Splash::advanceTo(int ms)
 {
-    if (m_finished)
+    if (m_finished || ms < m_elapsed)
         return;
     m_elapsed = ms;
     // Square k appears 400 x (k + 1) ms after the start; showing it again changes nothing.
