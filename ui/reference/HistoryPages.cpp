@@ -143,7 +143,9 @@ void EditionPage::layOut(const QStringList &top, const QStringList &side, const 
         c.column = column->heightFor(fullWidth - width - gap - 4) + 2;
         return c;
     };
-    const int widest = right - (kWidth / 2 + 4);
+    // Beside a text of full-width paragraphs the photo keeps to the right half; a page
+    // that is all column gives it more, so that the photo can reach the page's foot.
+    const int widest = opening || closing ? right - (kWidth / 2 + 4) : (right - left) * 2 / 3;
     Choice best = measure(200);
     int bestCost = INT_MAX;
     for (int width = widest; width >= 200; width -= 4) {

@@ -39,6 +39,7 @@ Side sideOf(const QString &key)
     static const QHash<QString, Side> sides = {
         {QStringLiteral("Gelsenkirchen"), Side::Above}, {QStringLiteral("Köln"), Side::Below},
         {QStringLiteral("Berlin"), Side::Below},        {QStringLiteral("Kaiserslautern"), Side::Below},
+        {QStringLiteral("Hannover"), Side::Above},
     };
     return sides.value(key, Side::Right);
 }
