@@ -1,6 +1,7 @@
 #include "GuiSupport.h"
 #include "HistoryPages.h"
 #include "Navigation.h"
+#include "PageFit.h"
 #include "PictureButton.h"
 #include "ReferenceData.h"
 #include "TestSupport.h"
@@ -128,6 +129,40 @@ private slots:
         settle();
         directory->openPage("FrmBrasil50");
         QTRY_COMPARE(notes.informations.size(), 2);
+    }
+
+    // Every page shows all its text at its own size, without a scroll bar, with the photo
+    // in the right half, and fills its place without leaving a band empty.
+    void everyPageFitsItsText_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const EditionRecord &r : ReferenceData::editions()) {
+            if (!r.page.isEmpty())
+                QTest::newRow(qPrintable(r.page)) << r.page;
+        }
+    }
+    void everyPageFitsItsText()
+    {
+        QFETCH(QString, page);
+        auto *screen = new EditionPage(*ReferenceData::edition(page));
+        screen->show();
+        settle();
+        const QString scrolling = PageFit::scrollingBlock(screen);
+        const QString band = PageFit::emptyBand(screen->surface(), 86, 40);
+        const QRect photo = child<QWidget>(screen, "ImageFoto_marco")->geometry();
+        const QRect caption = child<QWidget>(screen, "LabelEpigrafe")->geometry();
+        const int half = screen->surface()->width() / 2;
+        screen->close();
+        settle();
+        QVERIFY2(scrolling.isEmpty(), qPrintable(scrolling));
+        QVERIFY2(band.isEmpty(), qPrintable(band));
+        // Beside full-width paragraphs the photo keeps to the right half.
+        bool fullWidth = false;
+        for (const EditionParagraph &p : ReferenceData::edition(page)->paragraphs)
+            fullWidth = fullWidth || p.place != "side";
+        if (fullWidth)
+            QVERIFY(photo.left() >= half && caption.left() >= half);
+        QVERIFY(caption.top() > photo.bottom());
     }
 
     void uruguayFollowsItsStructure()

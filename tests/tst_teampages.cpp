@@ -147,6 +147,45 @@ private slots:
         QCOMPARE(visibleScreens(), 1);
     }
 
+    // Every featured player's name shows whole under the photo: every line at its full
+    // height, descenders included, and no word wider than its label.
+    void playerNamesShowWhole_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const TeamRecord &r : ReferenceData::teams())
+            QTest::newRow(qPrintable(r.page)) << r.page;
+    }
+    void playerNamesShowWhole()
+    {
+        QFETCH(QString, page);
+        TeamInfoPage screen(*ReferenceData::team(page));
+        for (int i = 1; i <= 3; ++i) {
+            auto *name = child<QLabel>(&screen, QString("LabelFigura_%1").arg(i));
+            QVERIFY(name);
+            const QFontMetrics fm(name->font());
+            QVERIFY2(name->heightForWidth(name->width()) <= name->height(), qPrintable(name->text()));
+            const QRect needed = fm.boundingRect(QRect(0, 0, name->width(), 1000), Qt::AlignHCenter | Qt::TextWordWrap, name->text());
+            QVERIFY2(needed.height() <= name->height(), qPrintable(name->text()));
+            for (const QString &word : name->text().split(' '))
+                QVERIFY2(fm.horizontalAdvance(word) <= name->width(), qPrintable(word));
+            QVERIFY(name->geometry().bottom() < screen.surface()->height());
+            QVERIFY(name->geometry().top() > child<QWidget>(&screen, QString("ImageFigura_%1").arg(i))->geometry().bottom());
+        }
+    }
+
+    // The 32 names under the flags share one size, and each fits its button.
+    void directoryNamesShareOneSize()
+    {
+        TeamDirectory directory;
+        directory.show();
+        const QList<PictureButton *> buttons = directory.findChildren<PictureButton *>();
+        for (PictureButton *b : buttons) {
+            QCOMPARE(b->pictureTextFont().pointSizeF(), buttons[0]->pictureTextFont().pointSizeF());
+            QVERIFY2(b->fittingTextSize() >= b->pictureTextFont().pointSizeF(), qPrintable(b->pictureText()));
+        }
+        QVERIFY(buttons[0]->pictureTextFont().pointSizeF() >= 8);
+    }
+
     void theTwoPagesGivenInFull()
     {
         TeamInfoPage alemania(*ReferenceData::team("FrmInfoAlemania"));

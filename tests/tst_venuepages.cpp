@@ -1,6 +1,7 @@
 #include "CreditsPage.h"
 #include "GuiSupport.h"
 #include "Navigation.h"
+#include "PageFit.h"
 #include "PictureButton.h"
 #include "ReferenceData.h"
 #include "TestSupport.h"
@@ -208,6 +209,77 @@ private slots:
         commands[0]->trigger();
         settle();
         QTRY_COMPARE(QApplication::activeWindow(), directory);
+    }
+
+    // Every page shows all its text at its own size, without a scroll bar, and fills its
+    // place without leaving a band empty under a block.
+    void everyPageFitsItsText_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const StadiumRecord &r : ReferenceData::stadiums())
+            QTest::newRow(qPrintable(r.page)) << r.page;
+        for (const CityRecord &r : ReferenceData::cities())
+            QTest::newRow(qPrintable(r.page)) << r.page;
+    }
+    void everyPageFitsItsText()
+    {
+        QFETCH(QString, page);
+        Screen *screen = ReferenceData::stadium(page) ? static_cast<Screen *>(new StadiumPage(*ReferenceData::stadium(page)))
+                                                      : new CityPage(*ReferenceData::city(page));
+        screen->show();
+        settle();
+        const QString scrolling = PageFit::scrollingBlock(screen);
+        const QString band = PageFit::emptyBand(screen->surface(), 86, 40);
+        screen->close();
+        settle();
+        QVERIFY2(scrolling.isEmpty(), qPrintable(scrolling));
+        QVERIFY2(band.isEmpty(), qPrintable(band));
+    }
+
+    // Names of buttons side by side share one size, and every name fits its button.
+    void directoryNamesShareOneSize()
+    {
+        for (VenueDirectory *directory : {VenuePages::stadiumDirectory(), VenuePages::cityDirectory()}) {
+            directory->show();
+            const QList<PictureButton *> buttons = directory->findChildren<PictureButton *>();
+            QCOMPARE(buttons.size(), 12);
+            for (PictureButton *b : buttons) {
+                QCOMPARE(b->pictureTextFont().pointSizeF(), buttons[0]->pictureTextFont().pointSizeF());
+                QVERIFY2(b->fittingTextSize() >= b->pictureTextFont().pointSizeF(), qPrintable(b->pictureText()));
+            }
+            directory->close();
+            settle();
+        }
+    }
+
+    // Each map names what its directory shows, every name on the map, clear of the other
+    // names and of the other places' marks.
+    void mapNamesStayOnTheMap()
+    {
+        for (VenueDirectory *directory : {VenuePages::stadiumDirectory(), VenuePages::cityDirectory()}) {
+            const QSize size = child<QWidget>(directory, "ImageMapa")->size();
+            const QRectF map = VenueDirectory::mapPicture(size);
+            const auto labels = directory->mapLabels();
+            QCOMPARE(labels.size(), 12);
+            QStringList names;
+            for (PictureButton *b : directory->findChildren<PictureButton *>())
+                names << b->pictureText();
+            const QList<QRectF> marks = VenueDirectory::mapMarks(size);
+            for (const auto &[box, text] : labels) {
+                QVERIFY2(names.contains(text), qPrintable(text));
+                QVERIFY2(map.contains(box), qPrintable(text));
+                const QRectF needed = QFontMetricsF(VenueDirectory::mapFont())
+                                          .boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+                QVERIFY2(box.contains(needed), qPrintable(text));
+                int covered = 0;
+                for (const QRectF &mark : marks)
+                    covered += box.intersects(mark) ? 1 : 0;
+                QVERIFY2(covered == 0, qPrintable(text));
+                for (const auto &[other, otherText] : labels)
+                    QVERIFY2(text == otherText || !box.intersects(other), qPrintable(text + " / " + otherText));
+            }
+            delete directory;
+        }
     }
 
     void ringAndLinksAreData()

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
+#include <climits>
 
 namespace {
 
@@ -105,32 +106,78 @@ EditionPage::EditionPage(const EditionRecord &record, QWidget *parent)
     QStringList top, side, bottom;
     for (const EditionParagraph &p : record.paragraphs)
         (p.place == QLatin1String("top") ? top : p.place == QLatin1String("bottom") ? bottom : side) << p.text;
+    layOut(top, side, bottom);
+}
+
+void EditionPage::layOut(const QStringList &top, const QStringList &side, const QStringList &bottom)
+{
+    QWidget *s = surface();
     const QFont prose = Fonts::font(8);
-    const int fullWidth = kWidth - 20;
-    int y = 116;
-    if (!top.isEmpty())
-        y = PageParts::fullWidthText(s, QStringLiteral("LabelTexto_1"), top, 10, y, fullWidth) + 4;
-    int bottomHeight = 0;
-    Prose *closing = nullptr;
-    if (!bottom.isEmpty()) {
-        closing = new Prose(QStringLiteral("LabelTexto_3"), bottom, prose, Palette::Ink, s);
-        bottomHeight = qMin(closing->heightFor(fullWidth) + 2, 120);
-        closing->setGeometry(10, kHeight - 8 - bottomHeight, fullWidth, bottomHeight);
-    }
-    const int middleBottom = kHeight - 8 - (closing ? bottomHeight + 6 : 0);
-    // The photo's place, framed, on the right with its caption under it; the side text at the left.
-    const int photoLeft = 520;
-    const QString illustration = ReferenceData::picture(record.illustration);
-    auto *caption = Controls::label(s, QStringLiteral("LabelEpigrafe"), record.photoCaption, {photoLeft, 0, kWidth - photoLeft - 10, 10},
-                                    Fonts::font(8), QApplication::palette().color(QPalette::WindowText));
+    const int left = 10, right = kWidth - 10, fullWidth = right - left, gap = 8;
+    const int head = 116, foot = kHeight - 8;
+    auto *opening = top.isEmpty() ? nullptr : new Prose(QStringLiteral("LabelTexto_1"), top, prose, Palette::Ink, s);
+    auto *column = new Prose(QStringLiteral("LabelTexto_2"), side, prose, Palette::Ink, s);
+    auto *closing = bottom.isEmpty() ? nullptr : new Prose(QStringLiteral("LabelTexto_3"), bottom, prose, Palette::Ink, s);
+    auto *caption = Controls::label(s, QStringLiteral("LabelEpigrafe"), m_record.photoCaption, {0, 0, 10, 10}, Fonts::font(8),
+                                    QApplication::palette().color(QPalette::WindowText));
     caption->setWordWrap(true);
     Controls::setBackground(caption, QApplication::palette().color(QPalette::Window));
-    const int captionHeight = caption->heightForWidth(caption->width()) + 6;
-    const QRect photoArea(photoLeft, y, kWidth - photoLeft - 10, middleBottom - y - captionHeight - 4);
-    ArtView *photo = PageParts::framedPicture(s, QStringLiteral("ImageFoto"), illustration, photoArea);
-    caption->setGeometry(photoLeft, photo->geometry().bottom() + 6, kWidth - photoLeft - 10, captionHeight);
-    auto *column = new Prose(QStringLiteral("LabelTexto_2"), side, prose, Palette::Ink, s);
-    column->setGeometry(10, y, photoLeft - 22, middleBottom - y);
+    const QString illustration = ReferenceData::picture(m_record.illustration);
+
+    const int openingHeight = opening ? opening->heightFor(fullWidth) + 2 : 0;
+    const int closingHeight = closing ? closing->heightFor(fullWidth) + 2 : 0;
+    const int middleTop = head + (opening ? openingHeight + gap : 0);
+    const int room = foot - middleTop - (closing ? closingHeight + gap : 0);
+
+    // The photo stands in the right half; its width is chosen so that it and the column
+    // beside it come out about as tall as each other and together fill the page.
+    struct Choice {
+        int width = 0, photo = 0, caption = 0, column = 0;
+        int height() const { return qMax(photo + 4 + caption, column); }
+    };
+    auto measure = [&](int width) {
+        Choice c;
+        c.width = width;
+        c.photo = PageParts::framedHeight(illustration, width);
+        c.caption = caption->heightForWidth(width) + 6;
+        c.column = column->heightFor(fullWidth - width - gap - 4) + 2;
+        return c;
+    };
+    // Beside a text of full-width paragraphs the photo keeps to the right half; a page
+    // that is all column gives it more, so that the photo can reach the page's foot.
+    const int widest = opening || closing ? right - (kWidth / 2 + 4) : (right - left) * 2 / 3;
+    Choice best = measure(200);
+    int bestCost = INT_MAX;
+    for (int width = widest; width >= 200; width -= 4) {
+        const Choice c = measure(width);
+        if (c.height() > room)
+            continue;
+        const int cost = (room - c.height()) + qAbs(c.photo + 4 + c.caption - c.column);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = c;
+        }
+    }
+    // What little height is left over goes between the blocks, not under the last one.
+    const int spare = qMax(0, room - best.height());
+    const int between = (opening ? 1 : 0) + (closing ? 1 : 0);
+    const int step = between ? spare / (between + 1) : 0;
+    int y = head;
+    if (opening) {
+        opening->setGeometry(left, y, fullWidth, openingHeight);
+        y += openingHeight + gap + step;
+    }
+    const int middle = qMin(best.height(), foot - y - (closing ? closingHeight + gap : 0));
+    const int photoLeft = right - best.width;
+    const int photoTop = y + (middle - best.photo - 4 - best.caption) / 2;
+    ArtView *photo = PageParts::framedPicture(s, QStringLiteral("ImageFoto"), illustration,
+                                              {photoLeft, photoTop, best.width, best.photo});
+    caption->setGeometry(photoLeft, photo->geometry().bottom() + 7, best.width, best.caption);
+    const int columnHeight = closing ? middle : foot - y;
+    column->spreadTo(photoLeft - gap - 4 - left, columnHeight);
+    column->setGeometry(left, y, photoLeft - gap - 4 - left, columnHeight);
+    if (closing)
+        closing->setGeometry(left, foot - closingHeight, fullWidth, closingHeight);
 }
 
 void EditionPage::showEvent(QShowEvent *event)

@@ -32,6 +32,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void layOut(const QStringList &top, const QStringList &side, const QStringList &bottom);
+
     const EditionRecord &m_record;
     bool m_greeted = false;
 };

@@ -35,6 +35,21 @@ ArtView *framedPicture(QWidget *parent, const QString &name, const QString &reso
     return picture;
 }
 
+ArtView *filledPicture(QWidget *parent, const QString &name, const QString &resource, const QRect &area)
+{
+    Controls::panel(parent, name + QStringLiteral("_marco"), area, Palette::NightDeep, Palette::GoldDark, 2);
+    auto *picture = new ArtView(resource, parent);
+    picture->setObjectName(name);
+    picture->setGeometry(area.adjusted(3, 3, -3, -3));
+    picture->setCovering(true);
+    return picture;
+}
+
+int framedHeight(const QString &resource, int width)
+{
+    return Art::fitted(resource, QRect(0, 0, width - 6, 100000)).height() + 6;
+}
+
 int fullWidthText(QWidget *parent, const QString &name, const QStringList &paragraphs, int x, int y, int width)
 {
     auto *text = new Prose(name, paragraphs, Fonts::font(8), Palette::Ink, parent);

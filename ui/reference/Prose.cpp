@@ -6,7 +6,7 @@
 
 Prose::Prose(const QString &objectName, const QStringList &paragraphs, const QFont &font, const QColor &color,
              QWidget *parent)
-    : QScrollArea(parent), m_text(new QLabel)
+    : QScrollArea(parent), m_paragraphs(paragraphs), m_text(new QLabel)
 {
     setObjectName(objectName);
     setFrameShape(QFrame::NoFrame);
@@ -15,11 +15,8 @@ Prose::Prose(const QString &objectName, const QStringList &paragraphs, const QFo
     setWidgetResizable(false);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
-    QStringList html;
-    for (const QString &p : paragraphs)
-        html << QStringLiteral("<p style=\"margin-top:0; margin-bottom:6px\">%1</p>").arg(p.toHtmlEscaped());
     m_text->setTextFormat(Qt::RichText);
-    m_text->setText(html.join(QString()));
+    setSpacing(100, 6);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text->setFont(font);
@@ -29,7 +26,29 @@ Prose::Prose(const QString &objectName, const QStringList &paragraphs, const QFo
     setWidget(m_text);
 }
 
+void Prose::setSpacing(int lineHeight, int paragraphGap)
+{
+    QStringList html;
+    for (const QString &p : m_paragraphs)
+        html << QStringLiteral("<p style=\"margin-top:0; margin-bottom:%1px; line-height:%2%\">%3</p>")
+                    .arg(paragraphGap)
+                    .arg(lineHeight)
+                    .arg(p.toHtmlEscaped());
+    m_text->setText(html.join(QString()));
+}
+
 int Prose::heightFor(int width) const { return m_text->heightForWidth(width); }
+
+int Prose::spreadTo(int width, int height)
+{
+    // From the most open setting down to the plain one; the first that fits is kept.
+    for (int step = 6; step >= 0; --step) {
+        setSpacing(100 + 5 * step, 6 + 2 * step);
+        if (step == 0 || heightFor(width) <= height)
+            break;
+    }
+    return heightFor(width);
+}
 
 void Prose::resizeEvent(QResizeEvent *event)
 {

@@ -52,6 +52,7 @@ TeamDirectory::TeamDirectory(QWidget *parent)
     const int w = (kWidth - 8 * gap) / 7;
     const int h = (kHeight - 6 * gap) / 5;
     auto cell = [&](int row, int column) { return QRect(gap + (column - 1) * (w + gap), gap + (row - 1) * (h + gap), w, h); };
+    QList<PictureButton *> buttons;
     for (const TeamRecord &team : ReferenceData::teams()) {
         auto *b = new PictureButton(surface());
         b->setObjectName(team.button);
@@ -66,10 +67,15 @@ TeamDirectory::TeamDirectory(QWidget *parent)
             p.setPen(QColor(255, 255, 255, 90));
             p.drawRect(QRect(at, flag).adjusted(0, 0, -1, -1));
         });
-        b->setPictureText(entry ? entry->groupScreenName : team.team, Fonts::font(8.5, true), Palette::Gold, 22);
+        // Room for two lines, so that the longest names keep the size of the others.
+        const QFont font = Fonts::font(8.5, true);
+        b->setPictureText(entry ? entry->groupScreenName : team.team, font, Palette::Gold,
+                          2 * QFontMetrics(font).lineSpacing() + 2);
         const QString page = team.page;
         connect(b, &QAbstractButton::clicked, this, [this, page] { openPage(page); });
+        buttons << b;
     }
+    PictureButton::shareTextSize(buttons);
     // Row 3, columns 3 to 5: the maker's logo, a picture and not a button.
     const QRect logoArea = cell(3, 3).united(cell(3, 5));
     auto *logo = new ArtView(Art::artResource(QStringLiteral("quelmar-logo")), surface());
@@ -172,8 +178,13 @@ void TeamInfoPage::buildPlayers()
         {QStringLiteral("#FF0101"), m_record.trim.name()},
     };
     const QString resource = ReferenceData::picture(QStringLiteral("player.svg"));
+    // Every name gets room for two whole lines under its photo, descenders included;
+    // the photos take what is left above.
+    const QFont nameFont = Fonts::font(9.75);
+    const int nameHeight = 2 * QFontMetrics(nameFont).lineSpacing() + 4;
+    const int nameTop = kHeight - 4 - nameHeight;
     for (int i = 0; i < m_record.players.size() && i < 3; ++i) {
-        const QRect area(222 + i * 116, 388, 110, 120);
+        const QRect area(222 + i * 116, 388, 110, nameTop - 2 - 388);
         auto *picture = new QLabel(s);
         picture->setObjectName(QStringLiteral("ImageFigura_%1").arg(i + 1));
         const QRect fit = Art::fitted(resource, area);
@@ -181,7 +192,7 @@ void TeamInfoPage::buildPlayers()
         picture->setPixmap(Art::recoloured(resource, kit, m_record.key, fit.size(), devicePixelRatioF()));
         const Player &player = m_record.players[i];
         QLabel *name = Controls::label(s, QStringLiteral("LabelFigura_%1").arg(i + 1), player.name,
-                                       {area.left() - 3, 510, area.width() + 6, 28}, Fonts::font(9.75), Palette::Ink,
+                                       {area.left() - 3, nameTop, area.width() + 6, nameHeight}, nameFont, Palette::Ink,
                                        Qt::AlignHCenter | Qt::AlignTop);
         name->setWordWrap(true);
         name->setToolTip(player.number ? QStringLiteral("%1 - N° %2").arg(player.position).arg(player.number) : player.position);

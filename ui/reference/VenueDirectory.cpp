@@ -8,6 +8,7 @@
 #include "PictureButton.h"
 #include "ReferenceData.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -16,6 +17,32 @@ namespace {
 
 constexpr int kWidth = 794;
 constexpr int kHeight = 543;
+
+QRect mapArea(const QSize &widget)
+{
+    return Art::fitted(ReferenceData::picture(QStringLiteral("maps/germany-venues.svg")),
+                       QRect(QPoint(0, 0), widget).adjusted(0, 2, 0, -2));
+}
+
+QPointF markOf(const Venue &v, const QRect &fit)
+{
+    return fit.topLeft() + v.at * (fit.width() / ReferenceData::venueMapSize().width());
+}
+
+// Where each place's name stands beside its mark, chosen so that the names of close
+// neighbours (Gelsenkirchen, Dortmund and Köln) keep clear of one another and of the
+// map's western edge.
+enum class Side { Right, Left, Above, Below };
+
+Side sideOf(const QString &key)
+{
+    static const QHash<QString, Side> sides = {
+        {QStringLiteral("Gelsenkirchen"), Side::Above}, {QStringLiteral("Köln"), Side::Below},
+        {QStringLiteral("Berlin"), Side::Below},        {QStringLiteral("Kaiserslautern"), Side::Below},
+        {QStringLiteral("Hannover"), Side::Above},
+    };
+    return sides.value(key, Side::Right);
+}
 
 // Germany with the twelve places marked and named where they really are.
 class VenueMap : public QWidget {
@@ -28,41 +55,20 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QString map = ReferenceData::picture(QStringLiteral("maps/germany-venues.svg"));
-        const QRect fit = Art::fitted(map, rect().adjusted(0, 2, 0, -2));
+        const QRect fit = mapArea(size());
         p.drawPixmap(fit.topLeft(), Art::picture(map, fit.size(), devicePixelRatioF()));
-        const qreal scale = fit.width() / ReferenceData::venueMapSize().width();
-        QFont font = Fonts::font(7, true);
-        p.setFont(font);
-        const QFontMetrics fm(font);
         for (const Venue &v : ReferenceData::venues()) {
-            QString text;
-            for (const auto &[key, label] : m_labels) {
-                if (key == v.key)
-                    text = label;
-            }
-            if (text.isEmpty())
-                continue;
-            const QPointF at = fit.topLeft() + v.at * scale;
             p.setPen(QPen(Qt::white, 1.5));
             p.setBrush(QColor(0xDD, 0x00, 0x00));
-            p.drawEllipse(at, 4, 4);
-            // Western places are named to the left of their mark, the rest to the right;
-            // Gelsenkirchen and Dortmund, close neighbours, are named one above the other.
-            static const QStringList toLeft = {QStringLiteral("Gelsenkirchen"), QStringLiteral("Köln"),
-                                               QStringLiteral("Kaiserslautern"), QStringLiteral("Stuttgart")};
-            const bool left = toLeft.contains(v.key);
-            const int w = fm.horizontalAdvance(text) + 6;
-            QRectF box(left ? at.x() - 6 - w : at.x() + 6, at.y() - 7, w, 14);
-            if (v.key == QLatin1String("Dortmund"))
-                box.translate(0, 9);
-            if (v.key == QLatin1String("Gelsenkirchen"))
-                box.translate(0, -8);
-            box.moveLeft(qBound(1.0, box.left(), width() - box.width() - 1));
+            p.drawEllipse(markOf(v, fit), 4, 4);
+        }
+        p.setFont(VenueDirectory::mapFont());
+        for (const auto &[box, text] : VenueDirectory::mapLabels(m_labels, size())) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(10, 22, 51, 200));
             p.drawRoundedRect(box, 3, 3);
             p.setPen(Qt::white);
-            p.drawText(box, Qt::AlignCenter, text);
+            p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
         }
     }
 
@@ -71,6 +77,58 @@ private:
 };
 
 } // namespace
+
+QFont VenueDirectory::mapFont() { return Fonts::font(7, true); }
+
+QList<std::pair<QRectF, QString>> VenueDirectory::mapLabels(const QList<std::pair<QString, QString>> &labels,
+                                                            const QSize &widget)
+{
+    const QRect fit = mapArea(widget);
+    const QFontMetrics fm(mapFont());
+    QList<std::pair<QRectF, QString>> out;
+    for (const Venue &v : ReferenceData::venues()) {
+        QString text;
+        for (const auto &[key, label] : labels) {
+            if (key == v.key)
+                text = label;
+        }
+        if (text.isEmpty())
+            continue;
+        // A long name takes two lines rather than reaching across its neighbours.
+        const QRect lines = fm.boundingRect(QRect(0, 0, 84, 100), Qt::AlignCenter | Qt::TextWordWrap, text);
+        const QSizeF size(lines.width() + 6, lines.height() + 2);
+        const QPointF at = markOf(v, fit);
+        QRectF box(QPointF(0, 0), size);
+        switch (sideOf(v.key)) {
+        case Side::Right: box.moveCenter(at + QPointF(6 + size.width() / 2, 0)); break;
+        case Side::Left: box.moveCenter(at - QPointF(6 + size.width() / 2, 0)); break;
+        case Side::Above: box.moveCenter(at - QPointF(0, 6 + size.height() / 2)); break;
+        case Side::Below: box.moveCenter(at + QPointF(0, 6 + size.height() / 2)); break;
+        }
+        // Every name stays on the map.
+        box.moveLeft(qBound<qreal>(fit.left(), box.left(), fit.right() + 1 - box.width()));
+        box.moveTop(qBound<qreal>(fit.top(), box.top(), fit.bottom() + 1 - box.height()));
+        out.append({box, text});
+    }
+    return out;
+}
+
+QList<QRectF> VenueDirectory::mapMarks(const QSize &widget)
+{
+    QList<QRectF> out;
+    const QRect fit = mapArea(widget);
+    for (const Venue &v : ReferenceData::venues())
+        out << QRectF(markOf(v, fit) - QPointF(4, 4), QSizeF(8, 8));
+    return out;
+}
+
+QList<std::pair<QRectF, QString>> VenueDirectory::mapLabels() const
+{
+    const QWidget *map = findChild<QWidget *>(QStringLiteral("ImageMapa"));
+    return map ? mapLabels(m_mapLabels, map->size()) : QList<std::pair<QRectF, QString>>();
+}
+
+QRect VenueDirectory::mapPicture(const QSize &widget) { return mapArea(widget); }
 
 VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption, const QString &title,
                                const QList<VenueButton> &buttons, const QStringList &beside, QWidget *parent)
@@ -82,10 +140,9 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
     auto *banner = new PageBanner(true, s);
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
 
-    QList<std::pair<QString, QString>> labels;
     for (const VenueButton &b : buttons)
-        labels.append({b.venueKey, b.mapLabel});
-    auto *map = new VenueMap(labels, s);
+        m_mapLabels.append({b.venueKey, b.mapLabel});
+    auto *map = new VenueMap(m_mapLabels, s);
     map->setObjectName(QStringLiteral("ImageMapa"));
     map->setGeometry(0, 84, 312, 306);
 
@@ -103,7 +160,9 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
         button->setObjectName(b.name);
         button->setGeometry(r);
         button->setPicture(b.picture);
-        button->setPictureText(b.label, Fonts::font(9, true), Palette::Gold, 22);
+        // Room for two lines, so that the longest names keep the size of the others.
+        const QFont font = Fonts::font(9, true);
+        button->setPictureText(b.label, font, Palette::Gold, 2 * QFontMetrics(font).lineSpacing() + 2);
         if (b.open) {
             auto open = b.open;
             connect(button, &QAbstractButton::clicked, this, [open] { Navigation::openModal(open()); });
@@ -115,6 +174,7 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
     const int w = (kWidth - 7 * 8) / 6;
     for (int i = 0; i < 6; ++i)
         make(QStringLiteral("Command%1").arg(i + 1), {8 + i * (w + 8), 396, w, 141});
+    PictureButton::shareTextSize(order);
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     if (!order.isEmpty())

@@ -15,13 +15,21 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QRegularExpression>
 
 namespace {
 
 constexpr int kWidth = 794;
 constexpr int kHeight = 543;
+constexpr int kFoot = kHeight - 8;   // where a page's last block ends
+constexpr int kLinkHeight = 70;
 const QColor kPage(0xFA, 0xFA, 0xF6);
+
+// The directories and the links show a stadium in the shape of their buttons; a page
+// with a tall photo shows the tall version of the same picture.
+QString pagePicture(const StadiumRecord &r)
+{
+    return r.tallPicture ? QString(r.picture).replace(QLatin1String(".svg"), QLatin1String("-tall.svg")) : r.picture;
+}
 
 QWidget *newStadiumPage(const QString &page)
 {
@@ -44,14 +52,9 @@ VenueDirectory *stadiumDirectory()
     QList<VenueButton> buttons;
     for (const StadiumRecord &s : ReferenceData::stadiums()) {
         const CityRecord *city = ReferenceData::city(s.city);
-        // The map has room for the distinctive part of each name only.
-        const QString mapName = QString(s.buttonLabel)
-                                   .remove(QStringLiteral("Estadio de "))
-                                   .remove(QStringLiteral(" Stadion"))
-                                   .remove(QRegularExpression(QStringLiteral("(?<=[a-z])Stadion$")));
         const QString page = s.page;
         buttons << VenueButton{s.button, ReferenceData::picture(s.picture), s.buttonLabel, city ? city->venueKey : QString(),
-                               mapName, [page] { return newStadiumPage(page); }};
+                               s.buttonLabel, [page] { return newStadiumPage(page); }};
     }
     return new VenueDirectory(QStringLiteral("FrmEstadios"),
                               QStringLiteral("Torvelo Alemania 2006- Estadios del Mundial - Resolucion Optima 800 x 600"),
@@ -84,8 +87,9 @@ StadiumPage::StadiumPage(const StadiumRecord &record, QWidget *parent)
     auto *banner = new PageBanner(true, s);
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
 
-    // Most pages: title, first paragraph across the page, then photo left and text right.
-    // A tall photo instead fills the left third and everything else stands beside it.
+    // Most pages: title, first paragraph across the page, then photo left and text right,
+    // the links at the foot of the text. A tall photo instead fills the left third and
+    // everything else stands beside it. The photo fills its place to the page's foot.
     const bool tall = record.tallPicture;
     const int textLeft = tall ? 272 : 10;
     const int textWidth = kWidth - textLeft - 10;
@@ -94,30 +98,34 @@ StadiumPage::StadiumPage(const StadiumRecord &record, QWidget *parent)
     QStringList rest = record.paragraphs;
     const QString first = rest.isEmpty() ? QString() : rest.takeFirst();
     int top = 116;
+    const QString photo = ReferenceData::picture(pagePicture(record));
     if (tall) {
-        PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture),
-                                 {8, 86, 256, kHeight - 92});
+        PageParts::filledPicture(s, QStringLiteral("ImageFoto"), photo, {8, 86, 256, kFoot - 86});
         rest.prepend(first);
     } else {
         top = PageParts::fullWidthText(s, QStringLiteral("LabelTexto_1"), {first}, textLeft, top, textWidth) + 6;
-        PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.picture), {8, top, 384, kHeight - top - 8});
+        // A photo much shorter than its place is not stretched beyond a modest trim.
+        const int natural = PageParts::framedHeight(photo, 388);
+        const int height = qMin(kFoot - top, natural * 4 / 3);
+        PageParts::filledPicture(s, QStringLiteral("ImageFoto"), photo, {8, top + (kFoot - top - height) / 2, 388, height});
     }
     const int columnLeft = tall ? textLeft : 404;
     const int columnWidth = kWidth - columnLeft - 10;
+    const int y = kFoot - kLinkHeight - 23;
     auto *column = new Prose(QStringLiteral("LabelTexto_2"), rest, prose, Palette::Ink, s);
-    column->setGeometry(columnLeft, top, columnWidth, kHeight - 104 - top);
+    column->spreadTo(columnWidth, y - 6 - top);
+    column->setGeometry(columnLeft, top, columnWidth, y - 6 - top);
 
     const StadiumRecord *previous = ReferenceData::stadium(record.previous);
     const StadiumRecord *next = ReferenceData::stadium(record.next);
     const CityRecord *city = ReferenceData::city(record.city);
     const int w = (columnWidth - 16) / 3;
-    const int y = kHeight - 98;
     addLink(QStringLiteral("CmdAnterior"), QStringLiteral(" Anterior"), previous ? ReferenceData::picture(previous->picture) : QString(),
-            {columnLeft, y, w, 70}, &StadiumPage::goPrevious);
+            {columnLeft, y, w, kLinkHeight}, &StadiumPage::goPrevious);
     addLink(QStringLiteral("CmdSiguiente"), QStringLiteral("Siguiente"), next ? ReferenceData::picture(next->picture) : QString(),
-            {columnLeft + w + 8, y, w, 70}, &StadiumPage::goNext);
+            {columnLeft + w + 8, y, w, kLinkHeight}, &StadiumPage::goNext);
     addLink(QStringLiteral("CmdCiudad"), QStringLiteral("Ciudad"), city ? ReferenceData::picture(city->picture) : QString(),
-            {columnLeft + 2 * (w + 8), y, w, 70}, &StadiumPage::goCity);
+            {columnLeft + 2 * (w + 8), y, w, kLinkHeight}, &StadiumPage::goCity);
 }
 
 void StadiumPage::addLink(const QString &name, const QString &caption, const QString &picture, const QRect &geometry,
@@ -169,11 +177,12 @@ CityPage::CityPage(const CityRecord &record, QWidget *parent)
     QWidget *s = surface();
     auto *banner = new PageBanner(true, s);
     banner->setGeometry(0, 0, kWidth, PageBanner::kHeight);
-    PageParts::framedPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.tallPicture),
-                             {8, 86, 212, kHeight - 92});
+    PageParts::filledPicture(s, QStringLiteral("ImageFoto"), ReferenceData::picture(record.tallPicture),
+                             {8, 86, 212, kFoot - 86});
     PageParts::heading(s, record.title, QString(), 232, 86);
     auto *text = new Prose(QStringLiteral("LabelTexto"), record.paragraphs, Fonts::font(8), Palette::Ink, s);
-    text->setGeometry(232, 116, kWidth - 242, kHeight - 124);
+    text->spreadTo(kWidth - 242, kFoot - 116);
+    text->setGeometry(232, 116, kWidth - 242, kFoot - 116);
 }
 
 QWidget *CityPage::openSources()

@@ -69,13 +69,14 @@ CreditsPage::CreditsPage(QWidget *parent) : Screen(QStringLiteral("FrmFuente"), 
     struct Person {
         const char *heading, *name, *role, *extra, *contact;
     };
+    // Each contact block: the person's own address and the studio desk that answers for them.
     const Person people[3] = {
         {"Idea Original:", "Ing. Gustavo A. Quelmar", "Ingeniero en Sistemas de Información",
-         "Matrícula Profesional N° 0000-00 (ficticia)", "Tel.: (000) 555-0142\ngquelmar@quelmarsoftware.example"},
+         "Matrícula Profesional en trámite", "gquelmar@quelmarsoftware.example\nideas@quelmarsoftware.example"},
         {"Comentarios Periodisticos:", "Ricardo Olmedo", "Tecnico Superior en Periodismo Deportivo", nullptr,
-         "Tel.: (000) 555-0187\nrolmedo@quelmarsoftware.example"},
+         "rolmedo@quelmarsoftware.example\nprensa@quelmarsoftware.example"},
         {"Leader Proyect:", "Lic. Marcela Ibarzábal", "Programación - Análisis y Diseño", nullptr,
-         "Tel.: (000) 555-0163\nmibarzabal@quelmarsoftware.example"},
+         "mibarzabal@quelmarsoftware.example\nsoporte@quelmarsoftware.example"},
     };
     int label = 0;
     auto next = [&label] { return QStringLiteral("Label%1").arg(++label); };

@@ -35,6 +35,38 @@ void PictureButton::setPictureText(const QString &text, const QFont &font, const
     update();
 }
 
+namespace {
+
+bool fits(const QFont &font, const QRect &area, const QString &text)
+{
+    const QFontMetrics fm(font);
+    return fm.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text).height() <= area.height() &&
+           fm.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text).width() <= area.width();
+}
+
+} // namespace
+
+QRect PictureButton::textArea() const { return QRect(2, height() - m_band - 3, width() - 4, m_band); }
+
+qreal PictureButton::fittingTextSize() const
+{
+    QFont font = m_font;
+    while (font.pointSizeF() > 6.5 && !fits(font, textArea(), m_text))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font.pointSizeF();
+}
+
+void PictureButton::shareTextSize(const QList<PictureButton *> &buttons)
+{
+    qreal size = 1000;
+    for (const PictureButton *b : buttons)
+        size = qMin(size, b->fittingTextSize());
+    for (PictureButton *b : buttons) {
+        b->m_font.setPointSizeF(size);
+        b->update();
+    }
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -55,14 +87,11 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
     if (band) {
         // A name too long for its band is set a little smaller rather than cut off.
-        const QRect textArea(2, height() - band - 3, width() - 4, band);
         QFont font = m_font;
-        while (font.pointSizeF() > 6.5 &&
-               QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text).height() > band)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
+        font.setPointSizeF(fittingTextSize());
         p.setFont(font);
         p.setPen(m_color);
-        p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+        p.drawText(textArea(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
     }
     if (!isEnabled())
         p.fillPath(shape, QColor(0, 0, 0, 150));

@@ -21,11 +21,19 @@ public:
     void setPictureText(const QString &text, const QFont &font, const QColor &color = Qt::white,
                         int bandHeight = 26);
     const QString &pictureText() const { return m_text; }
+    const QFont &pictureTextFont() const { return m_font; }
+    // The largest size, up to the font's own, at which the name fits its band (on one or
+    // more lines); the geometry must be set first.
+    qreal fittingTextSize() const;
+    // Sets the names of buttons that stand side by side in one size: the largest that
+    // fits every one of them.
+    static void shareTextSize(const QList<PictureButton *> &buttons);
     void setBackground(const QColor &color) { m_background = color; }
 
     QSize sizeHint() const override { return {105, 97}; }
 
 protected:
+    QRect textArea() const;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -29,10 +29,23 @@ void ArtView::setCaption(const QString &text, const QFont &font, const QColor &c
     m_area = area;
 }
 
+void ArtView::setCovering(bool covering)
+{
+    m_covering = covering;
+    update();
+}
+
 void ArtView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, Art::picture(m_resource, size(), devicePixelRatioF()));
+    if (m_covering) {
+        const QSize natural = Art::fitted(m_resource, QRect(0, 0, 1000, 1000)).size();
+        const QSize cover = natural.scaled(size(), Qt::KeepAspectRatioByExpanding);
+        p.drawPixmap((width() - cover.width()) / 2, (height() - cover.height()) / 2,
+                     Art::picture(m_resource, cover, devicePixelRatioF()));
+    } else {
+        p.drawPixmap(0, 0, Art::picture(m_resource, size(), devicePixelRatioF()));
+    }
     if (!m_caption.isEmpty()) {
         p.setFont(m_font);
         p.setPen(m_color);

@@ -16,6 +16,10 @@ public:
     // ...or centred in the given area of the picture.
     void setCaption(const QString &text, const QFont &font, const QColor &color, const QRect &area);
     QString caption() const { return m_caption; }
+    // Covers the whole widget with the picture in its own proportions, trimming what
+    // overhangs evenly on both sides, instead of stretching it.
+    void setCovering(bool covering);
+    bool covering() const { return m_covering; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -27,6 +31,7 @@ private:
     QColor m_color;
     int m_band = 0;
     QRect m_area;
+    bool m_covering = false;
 };
 
 // A team's flag in its 4:3 box with a thin frame; empty while it shows no team.
