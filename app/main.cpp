@@ -11,7 +11,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelo"));
-    QApplication::setApplicationDisplayName(MessageBoxes::programName());
+    // No display name: on X, Qt would append it to every window title.
     QApplication::setDesktopFileName(QStringLiteral("ar.example.quelmar.Torvelo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
     // The program ends with the main menu, not when the splash closes just before it opens.
