@@ -2,9 +2,10 @@
 // Looks over an open window the way a user would and lists what is visibly wrong with
 // its layout: texts cut by their controls, lines and frames running through a score,
 // a flag or a name, controls sticking out of what holds them, prose that scrolls.
-// Only what a widget shows through Qt's own controls is within reach: words a custom
-// widget paints itself are not.
+// Words a custom widget paints itself are within reach only where the widget tells
+// where and in what type it draws them (picture buttons, captioned pictures).
 
+#include "PictureButton.h"
 #include "Pictures.h"
 
 #include <QAbstractScrollArea>
@@ -136,6 +137,42 @@ inline void checkLineEdit(const QLineEdit *e, QList<LayoutFlaw> &flaws)
                           .arg(e->text(), sizeText(need), sizeText(room.size()))});
 }
 
+// Words painted into an area of a widget, wrapped and centred as the widget draws them.
+inline void checkPaintedText(const QWidget *w, const QString &text, const QFont &font, const QRect &area,
+                             QList<LayoutFlaw> &flaws)
+{
+    if (text.isEmpty())
+        return;
+    const QRect need = QFontMetrics(font, w).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+    const QRect shown = area.intersected(w->rect());
+    if (!shown.contains(need))
+        flaws.append({nameOf(w), QStringLiteral("clipped"),
+                      QStringLiteral("painted words \"%1\" need %2, the widget gives %3")
+                          .arg(text, sizeText(need.size()), sizeText(shown.size()))});
+}
+
+// Picture buttons side by side, of one size, name their targets in one type size.
+inline void checkTypeSizes(const QList<QWidget *> &visible, QList<LayoutFlaw> &flaws)
+{
+    QHash<std::pair<const QWidget *, QSize>, const PictureButton *> first;
+    for (const QWidget *w : visible) {
+        const auto *b = qobject_cast<const PictureButton *>(w);
+        if (!b || b->pictureText().isEmpty())
+            continue;
+        const auto key = std::pair{b->parentWidget(), b->size()};
+        const PictureButton *sibling = first.value(key);
+        if (!sibling) {
+            first.insert(key, b);
+        } else if (sibling->textFont().pointSizeF() != b->textFont().pointSizeF()) {
+            flaws.append({nameOf(b), QStringLiteral("typesize"),
+                          QStringLiteral("its name is set at %1 pt, its sibling %2 at %3 pt")
+                              .arg(b->textFont().pointSizeF())
+                              .arg(nameOf(sibling))
+                              .arg(sibling->textFont().pointSizeF())});
+        }
+    }
+}
+
 // A bare QFrame drawn as a line or as an outline (a connector, a name's frame).
 inline bool isBareFrame(const QWidget *w) { return qstrcmp(w->metaObject()->className(), "QFrame") == 0; }
 
@@ -243,11 +280,16 @@ inline QList<LayoutFlaw> inspect(QWidget *window)
             checkButton(button, flaws);
         else if (auto *edit = qobject_cast<const QLineEdit *>(w))
             checkLineEdit(edit, flaws);
+        else if (auto *picture = qobject_cast<const PictureButton *>(w))
+            checkPaintedText(picture, picture->pictureText(), picture->textFont(), picture->textArea(), flaws);
+        else if (auto *art = qobject_cast<const ArtView *>(w))
+            checkPaintedText(art, art->caption(), art->captionFont(), art->captionArea(), flaws);
         if (auto *area = qobject_cast<const QAbstractScrollArea *>(w))
             checkScrolling(area, flaws);
         checkInside(w, flaws);
     }
     checkCrossings(visible, flaws);
+    checkTypeSizes(visible, flaws);
     return flaws;
 }
 

@@ -25,6 +25,7 @@ struct KnownFlaw {
 const char kBracket[] = "connector or semi-final line through a score box or flag";
 const char kPlayerNames[] = "two-line player name taller than its label";
 const char kProse[] = "prose longer than its place";
+const char kTypeSize[] = "sibling picture buttons set in different type sizes";
 
 const KnownFlaw kKnownFlaws[] = {
     // Bracket: a quarter-final connector runs through the round-of-16 penalty boxes beside it,
@@ -65,6 +66,12 @@ const KnownFlaw kKnownFlaws[] = {
     {"FrmFrancia38", "LabelTexto_2", "scrolls", nullptr, kProse},
     {"FrmItalia34", "LabelTexto_2", "scrolls", nullptr, kProse},
     {"FrmUruguay30", "LabelTexto_2", "scrolls", nullptr, kProse},
+    // Directories: a long name shrinks its button's type below its neighbours'.
+    {"FrmInfoEquipos", "Command22", "typesize", nullptr, kTypeSize},
+    {"FrmEstadios", "Command3", "typesize", nullptr, kTypeSize},
+    {"FrmEstadios", "Command4", "typesize", nullptr, kTypeSize},
+    {"FrmEstadios", "Command5", "typesize", nullptr, kTypeSize},
+    {"FrmEstadios", "Command6", "typesize", nullptr, kTypeSize},
 };
 
 QString currentScale()

@@ -35,6 +35,20 @@ void PictureButton::setPictureText(const QString &text, const QFont &font, const
     update();
 }
 
+QRect PictureButton::textArea() const
+{
+    return m_text.isEmpty() ? QRect() : QRect(2, height() - m_band - 3, width() - 4, m_band);
+}
+
+QFont PictureButton::textFont() const
+{
+    QFont font = m_font;
+    while (font.pointSizeF() > 6.5 &&
+           QFontMetrics(font).boundingRect(textArea(), Qt::AlignCenter | Qt::TextWordWrap, m_text).height() > m_band)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -54,15 +68,9 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawPixmap(fit.topLeft(), Art::picture(m_resource, fit.size(), devicePixelRatioF()));
     }
     if (band) {
-        // A name too long for its band is set a little smaller rather than cut off.
-        const QRect textArea(2, height() - band - 3, width() - 4, band);
-        QFont font = m_font;
-        while (font.pointSizeF() > 6.5 &&
-               QFontMetrics(font).boundingRect(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text).height() > band)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        p.setFont(font);
+        p.setFont(textFont());
         p.setPen(m_color);
-        p.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, m_text);
+        p.drawText(textArea(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
     }
     if (!isEnabled())
         p.fillPath(shape, QColor(0, 0, 0, 150));

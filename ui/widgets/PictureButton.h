@@ -21,6 +21,10 @@ public:
     void setPictureText(const QString &text, const QFont &font, const QColor &color = Qt::white,
                         int bandHeight = 26);
     const QString &pictureText() const { return m_text; }
+    // Where the name is drawn, and in what type: a name too tall for its band is set a
+    // little smaller rather than cut off.
+    QRect textArea() const;
+    QFont textFont() const;
     void setBackground(const QColor &color) { m_background = color; }
 
     QSize sizeHint() const override { return {105, 97}; }

@@ -16,6 +16,8 @@ public:
     // ...or centred in the given area of the picture.
     void setCaption(const QString &text, const QFont &font, const QColor &color, const QRect &area);
     QString caption() const { return m_caption; }
+    QRect captionArea() const;
+    QFont captionFont() const { return m_font; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
