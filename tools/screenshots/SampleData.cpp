@@ -64,6 +64,22 @@ void writeBracket(bool complete)
     }
 }
 
+// Every knockout match level after regular and extra time, so that all three boxes of
+// both sides show everywhere; some shoot-outs go to sudden death for two-digit scores.
+void writeShootouts()
+{
+    const QStringList shootouts = {"4", "3", "5", "4", "3", "2", "11", "10", "4", "2", "5", "3", "3", "1", "7", "6"};
+    DataFolder::writeLines("torveloOct.txt", QStringList(16, "1"));
+    DataFolder::writeLines("torveloTEOct.txt", QStringList(16, "2"));
+    DataFolder::writeLines("torveloPENOct.txt", shootouts);
+    DataFolder::writeLines("torvelocuar.txt", QStringList(8, "0"));
+    DataFolder::writeLines("torveloTEcuar.txt", QStringList(8, "1"));
+    DataFolder::writeLines("torveloPENcuar.txt", shootouts.mid(4, 8));
+    // Semi-finals, then the final (1 against 3) and the third-place match (5 against 7).
+    DataFolder::writeLines("torvelofinal.txt", QStringList(4, "2") + QStringList(4, "3") + shootouts.mid(0, 4) +
+                                                   QStringList(4, "1") + QStringList(4, "2") + shootouts.mid(6, 4));
+}
+
 } // namespace
 
 namespace SampleData {
@@ -91,6 +107,10 @@ void prepare(Kind kind)
     case Kind::Complete:
         writeGroups(12, false);
         writeBracket(true);
+        break;
+    case Kind::EveryMatchToPenalties:
+        writeGroups(12, false);
+        writeShootouts();
         break;
     }
 }

@@ -10,6 +10,9 @@ enum class Kind {
     GroupsDone,    // every group complete, no knockout score
     MidKnockout,   // round of 16 played with extra time and penalties, quarter-finals under way
     Complete,      // the whole tournament to the final
+
+    // Layout stress: every box a knockout match can show is filled at once.
+    EveryMatchToPenalties,  // every bracket and finals match drawn after extra time, decided on penalties
 };
 void prepare(Kind kind);
 } // namespace SampleData

@@ -83,6 +83,16 @@ std::vector<ScreenShot> all()
         const EditionRecord *record = &r;
         shots.push_back({r.page, K::None, [record] { return new EditionPage(*record); }, nullptr});
     }
+
+    // Both knockout screens at their fullest: every match drawn to penalties shows every box.
+    shots.push_back({"FrmgruposLLAVE-shootouts", K::EveryMatchToPenalties, [] { return new BracketScreen; },
+                     [](QWidget *w) { hoverClock(w, 12); }});
+    shots.push_back({"FrmgruposFinales-shootouts", K::EveryMatchToPenalties,
+                     [] {
+                         BracketScreen bracket;
+                         return new FinalsScreen(bracket.board().semifinalists());
+                     },
+                     [](QWidget *w) { hoverClock(w, 3); }});
     return shots;
 }
 

@@ -85,7 +85,8 @@ PictureButton *MainMenu::addButton(const QString &name, const QString &picture, 
     const int x = column == 0 ? 22 : kWidth - 22 - 105;
     b->setGeometry(x, kBannerHeight + 24 + row * 140, 105, 97);
     b->setPicture(Art::artResource(picture));
-    b->setPictureText(word, Fonts::font(word.size() > 12 ? 7.5 : 9, true), Palette::Gold, 24);
+    // One type size for all six; the band holds two lines, for the two-word names.
+    b->setPictureText(word, Fonts::font(9, true), Palette::Gold, 30);
     if (open)
         connect(b, &QAbstractButton::clicked, this, [open] { open(); });
     else

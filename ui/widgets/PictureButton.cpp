@@ -46,7 +46,10 @@ bool fits(const QFont &font, const QRect &area, const QString &text)
 
 } // namespace
 
-QRect PictureButton::textArea() const { return QRect(2, height() - m_band - 3, width() - 4, m_band); }
+QRect PictureButton::textArea() const
+{
+    return m_text.isEmpty() ? QRect() : QRect(2, height() - m_band - 3, width() - 4, m_band);
+}
 
 qreal PictureButton::fittingTextSize() const
 {
@@ -65,6 +68,13 @@ void PictureButton::shareTextSize(const QList<PictureButton *> &buttons)
         b->m_font.setPointSizeF(size);
         b->update();
     }
+}
+
+QFont PictureButton::textFont() const
+{
+    QFont font = m_font;
+    font.setPointSizeF(fittingTextSize());
+    return font;
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -86,10 +96,7 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawPixmap(fit.topLeft(), Art::picture(m_resource, fit.size(), devicePixelRatioF()));
     }
     if (band) {
-        // A name too long for its band is set a little smaller rather than cut off.
-        QFont font = m_font;
-        font.setPointSizeF(fittingTextSize());
-        p.setFont(font);
+        p.setFont(textFont());
         p.setPen(m_color);
         p.drawText(textArea(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
     }

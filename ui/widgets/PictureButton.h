@@ -28,12 +28,15 @@ public:
     // Sets the names of buttons that stand side by side in one size: the largest that
     // fits every one of them.
     static void shareTextSize(const QList<PictureButton *> &buttons);
+    // Where the name is drawn, and in what type: a name too tall for its band is set a
+    // little smaller rather than cut off.
+    QRect textArea() const;
+    QFont textFont() const;
     void setBackground(const QColor &color) { m_background = color; }
 
     QSize sizeHint() const override { return {105, 97}; }
 
 protected:
-    QRect textArea() const;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -34,6 +34,7 @@ void ArtView::setCovering(bool covering)
     m_covering = covering;
     update();
 }
+QRect ArtView::captionArea() const { return m_area.isValid() ? m_area : QRect(0, height() - m_band, width(), m_band); }
 
 void ArtView::paintEvent(QPaintEvent *)
 {
@@ -49,8 +50,7 @@ void ArtView::paintEvent(QPaintEvent *)
     if (!m_caption.isEmpty()) {
         p.setFont(m_font);
         p.setPen(m_color);
-        const QRect area = m_area.isValid() ? m_area : QRect(0, height() - m_band, width(), m_band);
-        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+        p.drawText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
     }
 }
 

@@ -20,6 +20,8 @@ public:
     // overhangs evenly on both sides, instead of stretching it.
     void setCovering(bool covering);
     bool covering() const { return m_covering; }
+    QRect captionArea() const;
+    QFont captionFont() const { return m_font; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
