@@ -1,5 +1,7 @@
 #include "Prose.h"
 
+#include "AccessibleNames.h"
+
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -27,6 +29,7 @@ Prose::Prose(const QString &objectName, const QStringList &paragraphs, const QFo
     pal.setColor(QPalette::WindowText, color);
     m_text->setPalette(pal);
     setWidget(m_text);
+    AccessibleNames::set(this, AccessibleNames::prose(paragraphs), paragraphs.join(QLatin1Char('\n')));
 }
 
 int Prose::heightFor(int width) const { return m_text->heightForWidth(width); }

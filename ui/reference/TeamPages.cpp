@@ -1,5 +1,6 @@
 #include "TeamPages.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -69,6 +70,7 @@ TeamDirectory::TeamDirectory(QWidget *parent)
         b->setPictureText(entry ? entry->groupScreenName : team.team, Fonts::font(8.5, true), Palette::Gold, 22);
         const QString page = team.page;
         connect(b, &QAbstractButton::clicked, this, [this, page] { openPage(page); });
+        AccessibleNames::set(b, b->pictureText(), QStringLiteral("Abre la información de %1").arg(b->pictureText()));
     }
     // Row 3, columns 3 to 5: the maker's logo, a picture and not a button.
     const QRect logoArea = cell(3, 3).united(cell(3, 5));

@@ -1,5 +1,6 @@
 #include "VenueDirectory.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -104,6 +105,7 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
         button->setGeometry(r);
         button->setPicture(b.picture);
         button->setPictureText(b.label, Fonts::font(9, true), Palette::Gold, 22);
+        AccessibleNames::set(button, b.label, QStringLiteral("Abre la página de %1").arg(b.label));
         if (b.open) {
             auto open = b.open;
             connect(button, &QAbstractButton::clicked, this, [open] { Navigation::openModal(open()); });

@@ -46,6 +46,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes a screen opened over another, as its close box does.
+    void keyPressEvent(QKeyEvent *event) override;
     // Runs once when the screen closes, however it is closed.
     virtual void unload() {}
 
