@@ -13,6 +13,8 @@
 #include "Splash.h"
 #include "StageChooser.h"
 #include "TestSupport.h"
+#include "VenueDirectory.h"
+#include "VenuePages.h"
 
 #include <QFile>
 #include <QLabel>
@@ -172,6 +174,31 @@ private slots:
         QVERIFY(!openScreen("FrmgruposLLAVE"));
         QCOMPARE(folder.bytes("torveloOct.txt").left(3), QByteArray("2\r\n"));
         QTRY_COMPARE(QApplication::focusWidget(), stages->findChild<QWidget *>("Command1"));
+    }
+
+    // A stadium page replaced by the next one still gives the keyboard back to the
+    // directory button that opened the first.
+    void focusGoesBackPastReplacedPages()
+    {
+        VenueDirectory *directory = VenuePages::stadiumDirectory();
+        Navigation::openModal(directory);
+        QVERIFY(QTest::qWaitForWindowActive(directory));
+        auto *hannover = directory->findChild<PictureButton *>("Command2");
+        hannover->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        QWidget *page = nullptr;
+        QTRY_VERIFY((page = openScreen("FrmEHannover")));
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        page->findChild<PictureButton *>("CmdSiguiente")->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        QWidget *next = nullptr;
+        QTRY_VERIFY((next = openScreen("FrmEArena")));
+        QTRY_VERIFY(!openScreen("FrmEHannover"));
+        QVERIFY(QTest::qWaitForWindowActive(next));
+        QCOMPARE(Navigation::openerOf(next), hannover);
+        press(Qt::Key_Escape);
+        QVERIFY(!openScreen("FrmEArena"));
+        QTRY_COMPARE(QApplication::focusWidget(), hannover);
     }
 
     void escapeWithAModifierIsNotAClose()

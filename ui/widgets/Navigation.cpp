@@ -21,11 +21,13 @@ public:
     }
     QWidget *beneath() const { return m_beneath; }
     QWidget *opener() const { return m_opener; }
+    // The screen closes with another already in its place: that one keeps the keyboard.
+    void disarm() { m_armed = false; }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Hide && m_beneath && m_beneath->isVisible()) {
+        if (event->type() == QEvent::Hide && m_armed && m_beneath && m_beneath->isVisible()) {
             if (m_opener && m_opener->window() == m_beneath && m_opener->isVisible() && m_opener->isEnabled())
                 m_opener->setFocus(Qt::ActiveWindowFocusReason);
             m_beneath->activateWindow();
@@ -37,6 +39,7 @@ protected:
 private:
     QPointer<QWidget> m_beneath;
     QPointer<QWidget> m_opener;
+    bool m_armed = true;
 };
 
 ReturnFocus *linkOf(QWidget *screen)
@@ -95,8 +98,11 @@ void openModal(QWidget *screen, QWidget *beneath)
 void replace(QWidget *current, QWidget *next)
 {
     openModal(next, beneathOf(current));
-    if (current)
+    if (current) {
+        if (ReturnFocus *link = linkOf(current))
+            link->disarm();
         current->close();
+    }
 }
 
 void openMain(QWidget *screen)
