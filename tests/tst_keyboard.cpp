@@ -16,6 +16,7 @@
 #include "VenueDirectory.h"
 #include "VenuePages.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +135,9 @@ private slots:
         QTRY_VERIFY((groupC = openScreen("FrmGrupoC")));
         QVERIFY(QTest::qWaitForWindowActive(groupC));
         QCOMPARE(Navigation::openerOf(groupC), groups->button('C'));
+        QCOMPARE(QAccessible::queryAccessibleInterface(groupC)->text(QAccessible::Description),
+                 QString("Escape cierra esta pantalla"));
+        QVERIFY(menu->accessibleDescription().isEmpty());
         QTest::keyClicks(QApplication::focusWidget(), "3");
 
         // Escape in a score box closes the group as its close box does: the file is written.

@@ -260,7 +260,9 @@ def run(session):
 
     log("group A: typing the six matches")
     key("Return")
-    session.wait_window(GROUP_A)
+    group = session.wait_window(GROUP_A)
+    if group.get_description() != "Escape cierra esta pantalla":
+        raise Failure("group A does not say how to close it: '%s'" % group.get_description())
     session.wait_focus(GROUP_A, "Alemania, goles ante Costa Rica, partido 1")
     session.check_all_named(GROUP_A)
     for i, score in enumerate(GROUP_A_SCORES):

@@ -90,6 +90,9 @@ void openModal(QWidget *screen, QWidget *beneath)
         new ReturnFocus(screen, beneath);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screen->setWindowModality(Qt::ApplicationModal);
+    // Nothing on the screen itself says how to leave it without a mouse.
+    if (screen->inherits("Screen") && screen->accessibleDescription().isEmpty())
+        screen->setAccessibleDescription(QStringLiteral("Escape cierra esta pantalla"));
     centre(screen);
     screen->show();
     screen->activateWindow();
