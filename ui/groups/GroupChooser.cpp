@@ -1,5 +1,6 @@
 #include "GroupChooser.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -49,6 +50,12 @@ GroupChooser::GroupChooser(QWidget *parent)
         b->setPainter([letter](QPainter &p, const QRect &r, qreal dpr) { paintGroupFlags(letter, p, r, dpr); });
         b->setPictureText(QStringLiteral("GRUPO %1").arg(QLatin1Char(letter)), Fonts::font(11, true), Palette::Gold, 26);
         connect(b, &QAbstractButton::clicked, this, [this, letter] { openGroup(letter); });
+        QStringList teams;
+        for (const TeamEntry &t : TournamentData::teamsOfGroup(letter))
+            teams << t.groupScreenName;
+        AccessibleNames::set(b, QStringLiteral("Grupo %1").arg(QLatin1Char(letter)),
+                             QStringLiteral("Abre el grupo %1: %2 y %3").arg(QLatin1Char(letter))
+                                 .arg(teams.mid(0, 3).join(QStringLiteral(", ")), teams.value(3)));
         if (previous)
             setTabOrder(previous, b);
         previous = b;

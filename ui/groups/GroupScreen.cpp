@@ -1,5 +1,6 @@
 #include "GroupScreen.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -58,7 +59,7 @@ GroupScreen::GroupScreen(char group, QWidget *parent)
 
     m_sheet.reset();
     connect(&m_sheet, &GroupSheet::statStored, this,
-            [this](int t, Stat s, qint16 v) { m_stats[t - 1][int(s)]->setText(QString::number(v)); });
+            [this](int t, Stat s, qint16 v) { showFigure(t - 1, int(s), QString::number(v)); });
     connect(&m_sheet, &GroupSheet::orderChanged, this, &GroupScreen::placeRows);
     connect(&m_sheet, &GroupSheet::cellChanged, this, [this](int i, const QString &text) {
         if (m_boxes[i]->text() != text)
@@ -67,6 +68,7 @@ GroupScreen::GroupScreen(char group, QWidget *parent)
     for (int i = 0; i < 12; ++i)
         connect(m_boxes[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_sheet.setCell(i, t); });
     connect(surface(), &Surface::bareMouseMove, m_panel, &MatchInfoPanel::clear);
+    nameRows();
 
     GroupFile::LoadGroupFile(m_sheet, m_files);
 }
@@ -79,6 +81,29 @@ void GroupScreen::placeRows()
 {
     for (int slot = 0; slot < 4; ++slot)
         rowInSlot(slot)->setGeometry(rowSlot(slot));
+    nameRows();
+}
+
+void GroupScreen::nameRows()
+{
+    // A screen reader reads the rows in the order of the widgets, not of their places:
+    // keep that order the ranked one, just before the heading that follows the table.
+    QWidget *afterTable = surface()->findChild<QWidget *>(QStringLiteral("Label30"), Qt::FindDirectChildrenOnly);
+    const auto teams = TournamentData::teamsOfGroup(m_group);
+    for (int slot = 0; slot < 4; ++slot) {
+        QFrame *row = rowInSlot(slot);
+        if (afterTable)
+            row->stackUnder(afterTable);
+        AccessibleNames::set(row, AccessibleNames::tableRow(slot + 1, teams[m_sheet.displayOrder()[slot] - 1].groupScreenName));
+    }
+}
+
+void GroupScreen::showFigure(int row, int stat, const QString &value)
+{
+    QLabel *figure = m_stats[row][stat];
+    figure->setText(value);
+    const QString team = TournamentData::team(m_group, row + 1).groupScreenName;
+    AccessibleNames::set(figure, AccessibleNames::tableFigure(team, stat, value));
 }
 
 void GroupScreen::paintBackground(QPainter &p) const
@@ -158,7 +183,19 @@ void GroupScreen::buildTable()
                                              points ? QColor(0xB0, 0x00, 0x00) : Palette::Ink);
         }
         m_rows[t] = row;
+        for (int st = 0; st < kStatCount; ++st)
+            showFigure(t, st, m_stats[t][st]->text());
     }
+}
+
+void GroupScreen::nameMatch(const GroupMatch &m, QWidget *clock)
+{
+    const QString home = TournamentData::team(m_group, m.homePosition).groupScreenName;
+    const QString away = TournamentData::team(m_group, m.awayPosition).groupScreenName;
+    const QString when = AccessibleNames::when(m.dateTime, m.venue);
+    AccessibleNames::set(m_boxes[m.homeCell], AccessibleNames::groupScore(home, away, m.number), when);
+    AccessibleNames::set(m_boxes[m.awayCell], AccessibleNames::groupScore(away, home, m.number), when);
+    AccessibleNames::set(clock, AccessibleNames::groupClock(m.number, home, away), when);
 }
 
 void GroupScreen::buildMatches()
@@ -196,7 +233,11 @@ void GroupScreen::buildMatches()
         auto *clock = new ClockIcon(k, Art::artResource(QStringLiteral("clock")), s);
         clock->setObjectName(indexed("Crono", k));
         clock->setGeometry(kRight + 472, y + 6, 32, 32);
-        connect(clock, &ClockIcon::hovered, this, [this, m] { m_panel->showMatch(m.dateTime, m.venue); });
+        auto show = [this, m] { m_panel->showMatch(m.dateTime, m.venue); };
+        connect(clock, &ClockIcon::hovered, this, show);
+        nameMatch(m, clock);
+        m_panel->showOnFocus(m_boxes[m.homeCell], show);
+        m_panel->showOnFocus(m_boxes[m.awayCell], show);
     }
     for (QLineEdit *box : m_boxes) {
         if (previous)

@@ -7,6 +7,7 @@
 
 #include <array>
 
+struct GroupMatch;
 class FlagView;
 class QFrame;
 class QLabel;
@@ -36,6 +37,9 @@ private:
     void buildMatches();
     void paintBackground(QPainter &p) const;
     void placeRows();
+    void nameRows();
+    void showFigure(int row, int stat, const QString &value);
+    void nameMatch(const GroupMatch &m, QWidget *clock);
 
     char m_group;
     GroupSheet &m_sheet;

@@ -1,5 +1,6 @@
 #include "StageChooser.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "BracketScreen.h"
 #include "Controls.h"
@@ -25,6 +26,9 @@ StageChooser::StageChooser(QWidget *parent)
     PictureButton *groups = button(QStringLiteral("Command2"), QStringLiteral("btn-grupos"), QStringLiteral("GRUPOS"), 42);
     PictureButton *bracket = button(QStringLiteral("Command1"), QStringLiteral("btn-llave"), QStringLiteral("LLAVE"), 286);
     setTabOrder(groups, bracket);
+    AccessibleNames::set(groups, QStringLiteral("Grupos"), QStringLiteral("Abre los ocho grupos de la primera ronda"));
+    AccessibleNames::set(bracket, QStringLiteral("Llave"),
+                         QStringLiteral("Abre la llave, de los octavos de final hasta la final"));
     connect(groups, &QAbstractButton::clicked, this, &StageChooser::openGroups);
     connect(bracket, &QAbstractButton::clicked, this, &StageChooser::openBracket);
     Controls::noteFrame(surface(), QStringLiteral("Frame1"), QStringLiteral("Label1"), QStringLiteral("Observaciones"),

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "FinalsScreen.h"
 #include "Fonts.h"
+#include "KnockoutNames.h"
 #include "MatchInfoPanel.h"
 #include "Navigation.h"
 #include "Pictures.h"
@@ -62,6 +63,7 @@ BracketScreen::BracketScreen(QWidget *parent)
     buildMiddleBand();
     BoardView::addFlagStore(surface(), kHeight - 18, false);
     m_view->connectBoard();
+    new KnockoutNames(m_board, *m_view, surface(), m_panel, false);
     connect(&m_board, &BracketBoard::finalsOpenChecked, this, &BracketScreen::showFinalsWay);
     buildTabOrder();
 

@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "Controls.h"
 #include "Fonts.h"
+#include "KnockoutNames.h"
 #include "MatchInfoPanel.h"
 #include "Pictures.h"
 #include "TournamentData.h"
@@ -42,6 +43,7 @@ FinalsScreen::FinalsScreen(const QStringList &semifinalists, QWidget *parent)
     buildPodium();
     BoardView::addFlagStore(surface(), kHeight - 16, true);
     m_view->connectBoard();
+    new KnockoutNames(m_board, *m_view, surface(), m_panel, true);
     connect(surface(), &Surface::bareMouseMove, m_panel, &MatchInfoPanel::clear);
     buildTabOrder();
 

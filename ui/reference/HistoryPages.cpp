@@ -1,5 +1,6 @@
 #include "HistoryPages.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -58,6 +59,8 @@ HistoryDirectory::HistoryDirectory(QWidget *parent)
             p.drawText(text.adjusted(1, band / 2 - 2, -1, 0), Qt::AlignCenter, host);
         });
         const QString page = e.page;
+        AccessibleNames::set(b, e.label, page.isEmpty() ? QStringLiteral("Sin página")
+                                                        : QStringLiteral("Abre la historia del Mundial %1").arg(e.label));
         if (!page.isEmpty())
             connect(b, &QAbstractButton::clicked, this, [this, page] { openPage(page); });
         QLabel *label = Controls::label(surface(), QStringLiteral("Label%1").arg(e.button.mid(7)), e.label,

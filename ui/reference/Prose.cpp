@@ -1,5 +1,7 @@
 #include "Prose.h"
 
+#include "AccessibleNames.h"
+
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -24,6 +26,7 @@ Prose::Prose(const QString &objectName, const QStringList &paragraphs, const QFo
     pal.setColor(QPalette::WindowText, color);
     m_text->setPalette(pal);
     setWidget(m_text);
+    AccessibleNames::set(this, AccessibleNames::prose(paragraphs), paragraphs.join(QLatin1Char('\n')));
 }
 
 void Prose::setSpacing(int lineHeight, int paragraphGap)

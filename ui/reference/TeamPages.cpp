@@ -1,5 +1,6 @@
 #include "TeamPages.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -73,6 +74,7 @@ TeamDirectory::TeamDirectory(QWidget *parent)
                           2 * QFontMetrics(font).lineSpacing() + 2);
         const QString page = team.page;
         connect(b, &QAbstractButton::clicked, this, [this, page] { openPage(page); });
+        AccessibleNames::set(b, b->pictureText(), QStringLiteral("Abre la información de %1").arg(b->pictureText()));
         buttons << b;
     }
     PictureButton::shareTextSize(buttons);

@@ -1,5 +1,6 @@
 #include "VenueDirectory.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "Fonts.h"
@@ -163,6 +164,7 @@ VenueDirectory::VenueDirectory(const QString &objectName, const QString &caption
         // Room for two lines, so that the longest names keep the size of the others.
         const QFont font = Fonts::font(9, true);
         button->setPictureText(b.label, font, Palette::Gold, 2 * QFontMetrics(font).lineSpacing() + 2);
+        AccessibleNames::set(button, b.label, QStringLiteral("Abre la página de %1").arg(b.label));
         if (b.open) {
             auto open = b.open;
             connect(button, &QAbstractButton::clicked, this, [open] { Navigation::openModal(open()); });

@@ -1,5 +1,6 @@
 #include "VenuePages.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "CreditsPage.h"
@@ -126,6 +127,15 @@ StadiumPage::StadiumPage(const StadiumRecord &record, QWidget *parent)
             {columnLeft + w + 8, y, w, kLinkHeight}, &StadiumPage::goNext);
     addLink(QStringLiteral("CmdCiudad"), QStringLiteral("Ciudad"), city ? ReferenceData::picture(city->picture) : QString(),
             {columnLeft + 2 * (w + 8), y, w, kLinkHeight}, &StadiumPage::goCity);
+    // Where each link leads, for a screen reader: the picture alone says it to the eye.
+    const std::pair<const char *, QString> targets[] = {
+        {"CmdAnterior", previous ? previous->captionName.trimmed() : QString()},
+        {"CmdSiguiente", next ? next->captionName.trimmed() : QString()},
+        {"CmdCiudad", city ? QStringLiteral("la ciudad de %1").arg(city->captionName) : QString()}};
+    for (const auto &[button, target] : targets) {
+        if (auto *b = findChild<PictureButton *>(QLatin1String(button)); b && !target.isEmpty())
+            AccessibleNames::set(b, b->accessibleName(), QStringLiteral("Abre %1").arg(target));
+    }
 }
 
 void StadiumPage::addLink(const QString &name, const QString &caption, const QString &picture, const QRect &geometry,

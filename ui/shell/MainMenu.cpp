@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "AboutPage.h"
+#include "AccessibleNames.h"
 #include "Art.h"
 #include "Controls.h"
 #include "CreditsPage.h"
@@ -72,6 +73,17 @@ MainMenu::MainMenu(QWidget *parent) : Screen(QStringLiteral("Frminicio"), captio
                        &MainMenu::openAbout);
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // The words on the pictures, as a screen reader should say them, and where each leads.
+    const char *const spoken[][2] = {
+        {"Torvelo", "Abre los grupos y la llave del Mundial"},
+        {"Estadios", "Abre los estadios del Mundial"},
+        {"Sedes", "Abre las ciudades sede del Mundial"},
+        {"Equipos", "Abre la información de los equipos clasificados"},
+        {"Historia de los Mundiales", "Abre la historia de los mundiales anteriores"},
+        {"Quelmar Software", "Abre la página Acerca de Quelmar Software"},
+    };
+    for (int i = 0; i < order.size() && i < 6; ++i)
+        AccessibleNames::set(order[i], QString::fromUtf8(spoken[i][0]), QString::fromUtf8(spoken[i][1]));
     order.first()->setFocus();
 }
 

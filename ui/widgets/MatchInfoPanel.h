@@ -1,8 +1,10 @@
 #pragma once
 // The date-and-venue display fed by the clocks of a screen's matches.
 
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <functional>
 
 class QLabel;
 class QWidget;
@@ -25,9 +27,19 @@ public:
     void showKnockoutMatch(bool finals, int clock);
     void clear();
 
+    // Moving the keyboard focus into `box` (Tab, Shift+Tab or a click, not the focus a
+    // screen gives itself on opening) runs `show`, as hovering the box's clock does.
+    void showOnFocus(QWidget *box, std::function<void()> show);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void nameFields();
+
     Backdrop m_backdrop;
     QLabel *m_fecha;
     QLabel *m_estadio;
     QList<QWidget *> m_backdrops;
+    QHash<QObject *, std::function<void()>> m_focusShows;
 };

@@ -9,20 +9,27 @@
 namespace {
 
 // Gives the keyboard back to the screen beneath as soon as the one on top closes,
-// whatever the window manager does.
+// whatever the window manager does, and to the control that opened it: a keyboard
+// user goes on from where they were.
 class ReturnFocus final : public QObject {
 public:
-    ReturnFocus(QWidget *screen, QWidget *beneath) : QObject(screen), m_beneath(beneath)
+    ReturnFocus(QWidget *screen, QWidget *beneath)
+        : QObject(screen), m_beneath(beneath), m_opener(beneath->focusWidget())
     {
         setObjectName(QStringLiteral("ReturnFocus"));
         screen->installEventFilter(this);
     }
     QWidget *beneath() const { return m_beneath; }
+    QWidget *opener() const { return m_opener; }
+    // The screen closes with another already in its place: that one keeps the keyboard.
+    void disarm() { m_armed = false; }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Hide && m_beneath && m_beneath->isVisible()) {
+        if (event->type() == QEvent::Hide && m_armed && m_beneath && m_beneath->isVisible()) {
+            if (m_opener && m_opener->window() == m_beneath && m_opener->isVisible() && m_opener->isEnabled())
+                m_opener->setFocus(Qt::ActiveWindowFocusReason);
             m_beneath->activateWindow();
             m_beneath->raise();
         }
@@ -31,7 +38,14 @@ protected:
 
 private:
     QPointer<QWidget> m_beneath;
+    QPointer<QWidget> m_opener;
+    bool m_armed = true;
 };
+
+ReturnFocus *linkOf(QWidget *screen)
+{
+    return screen ? screen->findChild<ReturnFocus *>(QStringLiteral("ReturnFocus"), Qt::FindDirectChildrenOnly) : nullptr;
+}
 
 QWidget *screenOnTop()
 {
@@ -58,8 +72,14 @@ void centre(QWidget *screen)
 
 QWidget *beneathOf(QWidget *screen)
 {
-    auto *link = screen ? screen->findChild<ReturnFocus *>(QStringLiteral("ReturnFocus"), Qt::FindDirectChildrenOnly) : nullptr;
+    auto *link = linkOf(screen);
     return link ? link->beneath() : nullptr;
+}
+
+QWidget *openerOf(QWidget *screen)
+{
+    auto *link = linkOf(screen);
+    return link ? link->opener() : nullptr;
 }
 
 void openModal(QWidget *screen, QWidget *beneath)
@@ -70,6 +90,9 @@ void openModal(QWidget *screen, QWidget *beneath)
         new ReturnFocus(screen, beneath);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screen->setWindowModality(Qt::ApplicationModal);
+    // Nothing on the screen itself says how to leave it without a mouse.
+    if (screen->inherits("Screen") && screen->accessibleDescription().isEmpty())
+        screen->setAccessibleDescription(QStringLiteral("Escape cierra esta pantalla"));
     centre(screen);
     screen->show();
     screen->activateWindow();
@@ -78,8 +101,11 @@ void openModal(QWidget *screen, QWidget *beneath)
 void replace(QWidget *current, QWidget *next)
 {
     openModal(next, beneathOf(current));
-    if (current)
+    if (current) {
+        if (ReturnFocus *link = linkOf(current))
+            link->disarm();
         current->close();
+    }
 }
 
 void openMain(QWidget *screen)

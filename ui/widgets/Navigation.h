@@ -22,6 +22,9 @@ Screen *openNew(Args &&...args)
 
 // The screen a modal screen was opened over.
 QWidget *beneathOf(QWidget *screen);
+// The control of the screen beneath that had the keyboard when `screen` opened; it
+// has it again when `screen` closes.
+QWidget *openerOf(QWidget *screen);
 // Opens `next` in the place of `current`, which closes: the stack does not grow.
 void replace(QWidget *current, QWidget *next);
 // Shows the program's main window (not modal).

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "AccessibleNames.h"
 #include "Art.h"
 
 #include <QMouseEvent>
@@ -54,13 +55,14 @@ void ArtView::paintEvent(QPaintEvent *)
     }
 }
 
-FlagView::FlagView(QWidget *parent) : QWidget(parent) {}
+FlagView::FlagView(QWidget *parent) : QWidget(parent) { AccessibleNames::set(this, AccessibleNames::flag(m_key)); }
 
 void FlagView::setFlagKey(const QString &flagKey)
 {
     if (m_key == flagKey)
         return;
     m_key = flagKey;
+    AccessibleNames::set(this, AccessibleNames::flag(m_key));
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,4 +103,16 @@ void Screen::closeEvent(QCloseEvent *event)
         emit closing();
     }
     event->accept();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    // Only screens shown over another: the main menu, which ends the program, stays.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isWindow() &&
+        windowModality() != Qt::NonModal) {
+        event->accept();
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

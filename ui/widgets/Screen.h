@@ -48,6 +48,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes a screen opened over another, as its close box does.
+    void keyPressEvent(QKeyEvent *event) override;
     // Runs when the screen closes, however it is closed: keeps what the screen holds.
     // A failure keeps the screen open unless the user chooses to close without saving.
     virtual SaveOutcome save() { return {}; }
