@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <functional>
 
+void benchWallchart(const std::function<void(const char *, int, const std::function<void()> &)> &report);
+
 namespace {
 
 void report(const char *what, int runs, const std::function<void()> &op)
@@ -149,6 +151,8 @@ int main(int argc, char **argv)
         FinalsBoard board;
         board.open(semis);
     });
+
+    benchWallchart(report);
 
     {
         QElapsedTimer first;
