@@ -2,7 +2,7 @@
 // (round of 16 at the outer edges, the left half mirrored by the right), the semi-finals
 // meeting in the middle above the final and the third-place match, and the podium.
 
-#include "KnockoutBoard.h"
+#include "BracketBoard.h"
 #include "TournamentSnapshot.h"
 #include "WallchartDrawing.h"
 
@@ -44,7 +44,7 @@ struct CardStyle {
     double scorePt;
     double infoPt;
 };
-constexpr CardStyle kRoundCard{4.6, 7, 7, 5};
+constexpr CardStyle kRoundCard{4.6, 7, 7, 5.4};
 constexpr CardStyle kFinalCard{5.2, 8.5, 8.5, 5.4};
 
 void scoreBox(QPainter &p, const QRectF &r, const QString &score, BoxKind kind, const CardStyle &style)
@@ -69,7 +69,9 @@ void scoreBox(QPainter &p, const QRectF &r, const QString &score, BoxKind kind, 
 // One match: two team rows, the score boxes towards the middle of the page, extra time
 // and penalties marked above their columns when the match went that far, and the date
 // and venue in small type underneath. `x`, `y`, `w` in millimetres, `y` the top row.
-void paintCard(QPainter &p, const KnockoutResult &m, double x, double y, double w, bool mirrored, const CardStyle &style)
+// An empty place shows its hint faintly, as printed wallcharts do ("1.º Grupo A").
+void paintCard(QPainter &p, const KnockoutResult &m, double x, double y, double w, bool mirrored, const CardStyle &style,
+               const std::array<QString, 2> &hints = {})
 {
     const double h = 2 * style.row;
     const double boxesW = 3 * kBoxWidth + 2 * kBoxGap;
@@ -91,8 +93,10 @@ void paintCard(QPainter &p, const KnockoutResult &m, double x, double y, double 
         const bool lost = m.winner == 1 - s;
         if (won)
             p.fillRect(area(x, ry, w, style.row), kWinnerTint);
-        text(p, area(at(0.8, nameW), ry, nameW, style.row),
-             (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, side.name, font(style.namePt, !lost),
+        const int align = (mirrored ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        if (side.name.isEmpty())
+            text(p, area(at(0.8, nameW), ry, nameW, style.row), align, hints[s], font(style.namePt - 1, false), kFaint);
+        text(p, area(at(0.8, nameW), ry, nameW, style.row), align, side.name, font(style.namePt, !lost),
              lost ? kMuted : Palette::Ink);
         const QRectF flagBox = area(at(flagFrom, kFlagW), ry + (style.row - kFlagH) / 2, kFlagW, kFlagH);
         if (!side.name.isEmpty() && !Art::flagResource(side.flagKey).isEmpty()) {
@@ -153,9 +157,17 @@ void paintHalf(QPainter &p, const TournamentSnapshot &s, bool right)
     auto inner = [right](const Column &c) { return right ? kPageWidthMm - c.x - c.w : c.x + c.w; };
     auto outerEdge = [right](const Column &c) { return right ? kPageWidthMm - c.x : c.x; };
 
-    for (int m = 0; m < 4; ++m)
+    for (int m = 0; m < 4; ++m) {
+        // Slots 2k-1 and 2k of the round of 16, and the group places that fill them.
+        const int firstSlot = half * 8 + 2 * m;
+        std::array<QString, 2> places;
+        for (int side = 0; side < 2; ++side) {
+            const BracketWiring::Seed &seed = BracketWiring::seeds()[firstSlot + side];
+            places[side] = QStringLiteral("%1.º Grupo %2").arg(seed.first ? 1 : 2).arg(QLatin1Char(seed.group));
+        }
         paintCard(p, s.match(KnockoutScreen::Bracket, kOctClocks[half][m]), mirroredX(right, kOct), octCentre(m) - st.row,
-                  kOct.w, right, st);
+                  kOct.w, right, st, places);
+    }
     for (int q = 0; q < 2; ++q) {
         join(p, inner(kOct), outerEdge(kCuar), octCentre(2 * q), octCentre(2 * q + 1), cuarCentre(q));
         paintCard(p, s.match(KnockoutScreen::Bracket, kCuarClocks[half][q]), mirroredX(right, kCuar),

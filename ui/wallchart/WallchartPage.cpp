@@ -73,13 +73,13 @@ void paintTable(QPainter &p, const GroupTable &table, double x, double y)
         int cmp = 0;
         if (!home.isEmpty() && !away.isEmpty())
             cmp = ScoreCell::compareKnockout(home, away);
-        text(p, area(x + 1.5, ry, 11, kResultHeight), Qt::AlignLeft | Qt::AlignVCenter, dayOf(m.dateTime), font(5, false),
+        text(p, area(x + 1.5, ry, 11, kResultHeight), Qt::AlignLeft | Qt::AlignVCenter, dayOf(m.dateTime), font(5.3, false),
              kMuted);
         const TeamEntry &h = TournamentData::team(table.group, m.homePosition);
         const TeamEntry &a = TournamentData::team(table.group, m.awayPosition);
         text(p, area(x + 12.5, ry, 21, kResultHeight), Qt::AlignRight | Qt::AlignVCenter, h.groupScreenName,
              font(6.2, cmp > 0), Palette::Ink);
-        const QFont score = font(6.5, true);
+        const QFont score = font(6.2, true);
         text(p, area(x + 34, ry, 3.6, kResultHeight), Qt::AlignRight | Qt::AlignVCenter, home, score, Palette::Ink);
         text(p, area(x + 37.6, ry, 2.2, kResultHeight), Qt::AlignCenter, QStringLiteral("–"), score,
              home.isEmpty() && away.isEmpty() ? kFaint : Palette::Ink);
