@@ -147,7 +147,13 @@ void paintHeader(QPainter &p)
     g.setColorAt(0, Palette::Night);
     g.setColorAt(1, Palette::NightDeep);
     p.fillRect(band, g);
-    Art::draw(p, Art::artResource(QStringLiteral("banner-germany")), area(kMargin + 0.5, kMargin + 0.5, 40.5, 14));
+    // The Germany banner with the tournament's name in its panel, as on the finals screen.
+    const double bx = kMargin + 0.5, by = kMargin + 0.5, scale = 40.5 / 260;
+    Art::draw(p, Art::artResource(QStringLiteral("banner-germany")), area(bx, by, 260 * scale, 90 * scale));
+    text(p, area(bx + 150 * scale, by + 10 * scale, 106 * scale, 35 * scale), Qt::AlignHCenter | Qt::AlignBottom,
+         QStringLiteral("Mundial"), font(6.5, true), Palette::Gold);
+    text(p, area(bx + 150 * scale, by + 45 * scale, 106 * scale, 35 * scale), Qt::AlignHCenter | Qt::AlignTop,
+         QStringLiteral("Alemania 2006"), font(6.5, true), Palette::Gold);
     Art::draw(p, Art::artResource(QStringLiteral("banner-trophy")),
               area(kPageWidthMm - kMargin - 41, kMargin + 0.5, 40.5, 14));
     text(p, area(60, kMargin + 0.8, kPageWidthMm - 120, 8.8), Qt::AlignCenter, QStringLiteral("Torvelo Alemania 2006"),
