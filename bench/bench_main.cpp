@@ -24,6 +24,8 @@
 #include <cstdio>
 #include <functional>
 
+void benchWallchart(const std::function<void(const char *, int, const std::function<void()> &)> &report);
+
 namespace {
 
 QByteArray g_only;
@@ -195,6 +197,9 @@ int main(int argc, char **argv)
         FinalsBoard board;
         board.open(semis);
     });
+
+    if (wanted("wallchart"))
+        benchWallchart(report);
 
     if (wanted("group screen opened and painted")) {
         QElapsedTimer first;

@@ -101,7 +101,9 @@ BoardWiring make()
 
 BracketBoard::BracketBoard(QObject *parent) : KnockoutBoard(BracketWiring::make(), parent) {}
 
-void BracketBoard::SeedRoundOf16()
+void BracketBoard::SeedRoundOf16() { DataFolder::writeLines(BracketWiring::seedingFileName(), placeSeeds()); }
+
+QStringList BracketBoard::placeSeeds()
 {
     QStringList seeding;
     std::array<QString, 16> bySlot;
@@ -117,12 +119,18 @@ void BracketBoard::SeedRoundOf16()
             seeding << name;
         }
     }
-    DataFolder::writeLines(BracketWiring::seedingFileName(), seeding);
+    return seeding;
 }
 
 void BracketBoard::open()
 {
     SeedRoundOf16();
+    loadFiles();
+}
+
+void BracketBoard::replay()
+{
+    placeSeeds();
     loadFiles();
 }
 

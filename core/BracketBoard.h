@@ -23,8 +23,12 @@ public:
     // Fills the sixteen slots from lines 13 and 14 of the group files and rewrites
     // the seeding file with the names in reading order.
     void SeedRoundOf16();
+    // The same slots filled the same way, touching no file: the names in reading order.
+    QStringList placeSeeds();
     // Seeding, then the six bracket files replayed through the tie rule.
     void open();
+    // As open(), but only reading: the seeding file is left as it is.
+    void replay();
     SaveOutcome save() { return saveFiles(); }
 
     // The four semi-finalists in the order the finals take them: Lblsemi 1, 5, 9, 13.

@@ -6,6 +6,7 @@
 #include "Notifier.h"
 #include "SampleData.h"
 #include "ScreenCatalog.h"
+#include "WallchartShots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,5 +57,6 @@ int main(int argc, char **argv)
         screen->close();
         QApplication::processEvents();
     }
+    WallchartShots::renderAll(out);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "Pictures.h"
 #include "Sections.h"
 #include "StageChooser.h"
+#include "WallchartCommands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,6 +28,7 @@ MainMenu::MainMenu(QWidget *parent) : Screen(QStringLiteral("Frminicio"), captio
 {
     QMenu *archivo = styledMenuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->setObjectName(QStringLiteral("archivo"));
+    Wallchart::addMenuCommands(archivo, this);
     QAction *salir = archivo->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("Salir"));
     connect(salir, &QAction::triggered, this, &QWidget::close);

@@ -111,6 +111,17 @@ QPixmap recoloured(const QString &resource, const QList<std::pair<QString, QStri
     return picture(name, logicalSize, dpr);
 }
 
+void draw(QPainter &painter, const QString &resource, const QRectF &target)
+{
+    QSvgRenderer *r = resource.isEmpty() ? nullptr : renderer(resource);
+    if (!r || target.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    r->render(&painter, target);
+    painter.restore();
+}
+
 QRect fitted(const QString &resource, const QRect &area)
 {
     QSvgRenderer *r = renderer(resource);

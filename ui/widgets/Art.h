@@ -3,10 +3,13 @@
 // pixel ratio and cached, so that no picture is rendered twice at the same size.
 
 #include <QColor>
+#include <QRectF>
 #include <QPixmap>
 #include <QList>
 #include <QString>
 #include <utility>
+
+class QPainter;
 
 namespace Palette {
 inline const QColor NightDeep{0x0A, 0x16, 0x33};
@@ -39,6 +42,10 @@ QPixmap flag(const QString &flagKey, QSize logicalSize, qreal dpr);
 // A picture with some of its colours replaced (for instance a kit's), cached under `key`.
 QPixmap recoloured(const QString &resource, const QList<std::pair<QString, QString>> &colours, const QString &key,
                    QSize logicalSize, qreal dpr);
+
+// Draws the picture as vector shapes into any painter (a PDF stays sharp); whatever the
+// file draws outside its frame is cut off. Nothing happens for an unknown resource.
+void draw(QPainter &painter, const QString &resource, const QRectF &target);
 
 // The largest rectangle of the picture's own proportions that fits `area`, centred in it.
 QRect fitted(const QString &resource, const QRect &area);
