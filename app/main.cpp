@@ -11,6 +11,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVELO_VERSION));
     QApplication::setApplicationDisplayName(MessageBoxes::programName());
     QApplication::setDesktopFileName(QStringLiteral("ar.example.quelmar.Torvelo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/app-icon.svg")));
