@@ -92,6 +92,8 @@ installed=yes
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" > "$tmp/apt" 2>&1 \
     || { cat "$tmp/apt"; fail "apt-get install failed"; }
 dpkg -L torvelo > "$tmp/installed"
+echo "    dpkg -L torvelo:"
+sed 's/^/      /' "$tmp/installed"
 while read -r f; do
     [ -f "/${f#./}" ] || fail "/${f#./} was not installed"
 done < "$tmp/expected"

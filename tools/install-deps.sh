@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those that are missing.
 #   install-deps.sh            what building and testing need
 #   install-deps.sh package    and what `make package` needs (dpkg-shlibdeps, file)
-#   install-deps.sh check      and what checking the package needs (lintian)
+#   install-deps.sh check      and what checking the package needs (lintian, wmctrl)
 set -e
 # The second line is what the tests under a real X server and through the
 # accessibility bus need.
@@ -11,7 +11,7 @@ PKGS="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev iso-flags-svg fonts-libe
 case "${1:-}" in
     "") ;;
     package) PKGS="$PKGS dpkg-dev file" ;;
-    check) PKGS="$PKGS dpkg-dev file lintian" ;;
+    check) PKGS="$PKGS dpkg-dev file lintian wmctrl" ;;
     *) echo "usage: $0 [package|check]" >&2; exit 2 ;;
 esac
 missing=""
