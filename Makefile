@@ -6,12 +6,15 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench screenshots test-sanitize clean
+.PHONY: all deps configure build run test bench screenshots test-sanitize package check-package clean
 
 all: build
 
+# `make package` also needs dpkg-shlibdeps; `make check-package` also needs lintian.
+DEPS_SET ?=
+
 deps:
-	@sh tools/install-deps.sh
+	@sh tools/install-deps.sh $(DEPS_SET)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
@@ -34,6 +37,16 @@ bench: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/torvelo_screenshots screenshots
 	@echo "screenshots written to screenshots/"
+
+# The Debian package, $(BUILD_DIR)/torvelo_<version>_<arch>.deb.
+package: DEPS_SET = package
+package: build
+	@cd $(BUILD_DIR) && rm -f torvelo_*.deb && cpack -G DEB
+
+# Lints, installs, starts and removes that package (system-wide: needs root or sudo).
+check-package: DEPS_SET = check
+check-package: package
+	@sh tools/check-package.sh $(BUILD_DIR)
 
 clean:
 	@rm -rf build build-sanitize

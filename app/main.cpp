@@ -17,6 +17,7 @@ int main(int argc, char **argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVELO_VERSION));
     // No display name: Qt would append it to every window title, and each screen's
     // caption is already complete as it stands.
     QApplication::setDesktopFileName(QStringLiteral("ar.example.quelmar.Torvelo"));
