@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -29,9 +31,14 @@ QList<QStringList> StoredFiles::load(const QList<int> &lineCounts)
     QStringList files, reasons, keptAs;
     m_unreadable.clear();
     m_kept = QList<bool>(m_names.size(), false);
-    const QString suffix = QStringLiteral(".ilegible-") +
-                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    m_asideSuffix = suffix;
+    const QString stamp = QStringLiteral(".ilegible-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // A name already in use would be replaced by the move: count on until none is.
+    m_asideSuffix = stamp;
+    for (int n = 2; std::any_of(m_names.cbegin(), m_names.cend(),
+                                [this](const QString &name) { return exists(name + m_asideSuffix); });
+         ++n)
+        m_asideSuffix = stamp + QLatin1Char('-') + QString::number(n);
     for (int i = 0; i < m_names.size(); ++i) {
         const DataFolder::ReadResult r = DataFolder::read(m_names[i], lineCounts.value(i));
         contents << r.lines;

@@ -106,6 +106,25 @@ private slots:
         QCOMPARE(notes.unreadable.size(), 1);
     }
 
+    void asideNamesNeverReplaceEachOther()
+    {
+        TempDataFolder folder;
+        RecordingNotifier notes;
+        QStringList asides;
+        for (int round = 0; round < 3; ++round) {
+            folder.writeBytes("torvelofinal.txt", QByteArray::number(round));
+            FileErrors::inject("torvelofinal.txt", FileErrors::Step::Read, EIO);
+            StoredFiles files({"torvelofinal.txt"});
+            files.load({24});
+            FileErrors::lift();
+            asides << files.asideName(0);
+            QVERIFY(files.save({QStringList(24, "*")}));
+        }
+        QCOMPARE(QSet<QString>(asides.begin(), asides.end()).size(), 3);
+        for (int round = 0; round < 3; ++round)
+            QCOMPARE(folder.bytes(asides[round]), QByteArray::number(round));
+    }
+
     void missingIsNotUnreadable()
     {
         TempDataFolder folder;

@@ -218,8 +218,10 @@ private slots:
         } else {
             QMimeData data;
             data.setText(copied);
-            QDropEvent drop(QPointF(r->width() / 2, r->height() / 2), Qt::CopyAction, &data, Qt::LeftButton,
-                            Qt::NoModifier);
+            const QPoint at(r->width() / 2, r->height() / 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(r, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(r, &drop);
         }
         QCOMPARE(r->text(), QString("3"));
