@@ -23,9 +23,11 @@ QString named(const char *array, int i) { return QStringLiteral("%1_%2").arg(QLa
 QRect mirrored(bool right, int x, int y, int w, int h) { return right ? QRect(kWidth - x - w, y, w, h) : QRect(x, y, w, h); }
 
 // The podium steps: centre highest, runner-up left, third right and a little lower.
-constexpr QRect kStepCentre{300, 486, 194, 57};
-constexpr QRect kStepLeft{116, 508, 184, 35};
-constexpr QRect kStepRight{494, 518, 184, 25};
+// All stand on the window's bottom edge, each tall enough to hold its number whole.
+constexpr QRect kStepCentre{300, 483, 194, 60};
+constexpr QRect kStepLeft{116, 499, 184, 44};
+constexpr QRect kStepRight{494, 509, 184, 34};
+constexpr int kStepBand = 5;  // the coloured top of a step
 
 } // namespace
 
@@ -41,11 +43,12 @@ FinalsScreen::FinalsScreen(const QStringList &semifinalists, QWidget *parent)
     buildLastMatches();
     buildPodium();
     BoardView::addFlagStore(surface(), kHeight - 16, true);
-    m_view->connectBoard();
     connect(surface(), &Surface::bareMouseMove, m_panel, &MatchInfoPanel::clear);
     buildTabOrder();
 
+    // The names and the replay run on the board alone; the controls then show the result.
     m_board.open(semifinalists);
+    m_view->connectBoard();
 }
 
 FinalsScreen::~FinalsScreen()
@@ -81,16 +84,17 @@ void FinalsScreen::paintBackground(QPainter &p) const
         p.setBrush(g);
         p.drawRect(r);
         p.setBrush(top);
-        p.drawRect(QRect(r.left(), r.top(), r.width(), 5));
+        p.drawRect(QRect(r.left(), r.top(), r.width(), kStepBand));
     };
     step(kStepCentre, Palette::Gold);
     step(kStepLeft, Palette::Silver);
     step(kStepRight, QColor(0xC0, 0x7A, 0x3C));
-    p.setFont(Fonts::font(18, true));
+    // Each number centred in its step below the coloured band.
+    p.setFont(Fonts::font(16, true));
     p.setPen(QColor(255, 255, 255, 60));
-    p.drawText(kStepCentre.adjusted(0, 8, 0, 0), Qt::AlignCenter, QStringLiteral("1"));
-    p.drawText(kStepLeft.adjusted(0, 6, 0, 0), Qt::AlignCenter, QStringLiteral("2"));
-    p.drawText(kStepRight.adjusted(0, 5, 0, 0), Qt::AlignCenter, QStringLiteral("3"));
+    p.drawText(kStepCentre.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("1"));
+    p.drawText(kStepLeft.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("2"));
+    p.drawText(kStepRight.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("3"));
 }
 
 void FinalsScreen::buildBanner()
