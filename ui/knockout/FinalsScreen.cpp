@@ -69,8 +69,9 @@ void FinalsScreen::paintBackground(QPainter &p) const
     p.drawRoundedRect(QRectF(282, 8, 230, 90), 6, 6);
     // Lines joining the semi-finals to each other and down the middle to the last two matches.
     p.setPen(QPen(QColor(0xF3, 0xCF, 0x5A, 190), 2));
-    p.drawLine(312, 152, 482, 152);
-    p.drawLine(397, 152, 397, 236);
+    // Between the rows of the semi-finals, clear of their penalty boxes.
+    p.drawLine(318, 160, 476, 160);
+    p.drawLine(397, 160, 397, 236);
     p.setFont(Fonts::font(9, true));
     p.setPen(Palette::Gold);
     p.drawText(QRect(0, 106, kWidth, 16), Qt::AlignCenter, QStringLiteral("SEMIFINALES"));
