@@ -31,7 +31,10 @@ test: build
 test-sanitize:
 	@$(MAKE) --no-print-directory test BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_FLAGS=-DTORVELO_SANITIZE=ON
 
-bench: build
+# Only the figures: the build's own lines are shown only when it fails.
+bench: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target torvelo_bench -- --no-print-directory \
+		>$(BUILD_DIR)/bench-build.log 2>&1 || { cat $(BUILD_DIR)/bench-build.log; exit 1; }
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/torvelo_bench
 
 screenshots: build

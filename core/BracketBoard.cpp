@@ -3,6 +3,8 @@
 #include "DataFolder.h"
 #include "GroupFile.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr int kOct = 0;     // slots 0..15: LblOct_1..16
@@ -32,6 +34,18 @@ constexpr BoxArray kArrays[] = {
 constexpr int arrayStart(int a) { return a < 3 ? a * 16 : 48 + (a - 3) * 8; }
 int octBox(int a, int index) { return arrayStart(a) + index - 1; }
 int cuarBox(int a, int odd) { return arrayStart(a) + (odd - 1) / 2; }
+
+// True when the file holds exactly these lines, each ended by CR LF. Every name came
+// from a group file in the same one-byte code page, so equal lines of equal length
+// mean equal bytes.
+bool holdsLines(const QString &fileName, const QStringList &lines)
+{
+    const QFileInfo file(DataFolder::filePath(fileName));
+    qint64 size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    return file.isFile() && file.size() == size && DataFolder::readLines(fileName, int(lines.size()) + 1) == lines;
+}
 
 } // namespace
 
@@ -101,7 +115,14 @@ BoardWiring make()
 
 BracketBoard::BracketBoard(QObject *parent) : KnockoutBoard(BracketWiring::make(), parent) {}
 
-void BracketBoard::SeedRoundOf16() { DataFolder::writeLines(BracketWiring::seedingFileName(), placeSeeds()); }
+void BracketBoard::SeedRoundOf16()
+{
+    // The names change only when a group's first or second does. Writing the same
+    // file again would make every opening wait for the disk.
+    const QStringList seeding = placeSeeds();
+    if (!holdsLines(BracketWiring::seedingFileName(), seeding))
+        DataFolder::writeLines(BracketWiring::seedingFileName(), seeding);
+}
 
 QStringList BracketBoard::placeSeeds()
 {

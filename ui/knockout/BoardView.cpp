@@ -27,6 +27,16 @@ void BoardView::addSlot(QLabel *label, FlagView *flag)
 
 void BoardView::connectBoard()
 {
+    // First the board as it stands: a screen replays its files before it is shown, and
+    // the states the replay passes through are never seen, so they are not drawn.
+    for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it) {
+        it.value()->setText(m_board.boxText(it.key()));
+        it.value()->setVisible(m_board.boxVisible(it.key()));
+    }
+    for (auto it = m_slots.cbegin(); it != m_slots.cend(); ++it) {
+        it.value()->setText(m_board.slotText(it.key()));
+        m_flags.value(it.key())->setFlagKey(m_board.slotFlag(it.key()));
+    }
     connect(&m_board, &KnockoutBoard::boxTextChanged, this, [this](int b, const QString &text) {
         if (QLineEdit *box = m_boxes.value(b); box && box->text() != text)
             box->setText(text);

@@ -16,7 +16,8 @@ class BoardView : public QObject {
 public:
     BoardView(KnockoutBoard &board, QObject *parent = nullptr);
 
-    // Register the screen's controls under the board's names before connect().
+    // Register the screen's controls under the board's names, then connectBoard():
+    // it shows the board as it stands and from then on keeps both in step.
     void addBox(QLineEdit *box);                      // object name = board box name
     void addSlot(QLabel *label, FlagView *flag);      // object name = board slot name
     void connectBoard();

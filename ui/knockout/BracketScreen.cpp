@@ -28,12 +28,18 @@ constexpr int kBoxStep = 24;
 constexpr int kClockX = 4;
 constexpr int kOctNameX = 28, kOctNameW = 112;
 constexpr int kOctFlagX = 143;
-constexpr int kOctBoxX = 172;
-constexpr int kCuarNameX = 172, kCuarNameW = 112;
-constexpr int kCuarFlagX = 287;
-constexpr int kCuarBoxX = 316;
-constexpr int kSemiNameX = 290, kSemiNameW = 96;
+constexpr int kOctBoxX = 172;                       // three boxes, to 242
+constexpr int kCuarNameX = 172, kCuarNameW = 108;
+constexpr int kCuarFlagX = 283;
+constexpr int kCuarBoxX = 312;                      // three boxes, to 382
+constexpr int kSemiNameX = 286, kSemiNameW = 96;
 constexpr int kFlagW = 26, kFlagH = 20;
+// A quarter-final's two names are joined beyond the round-of-16 boxes, which stand
+// between them: the line must pass clear of them when extra time and penalties show.
+constexpr int kCuarJoinX = kOctBoxX + 2 * kBoxStep + kBox + 8;
+// The semi-finalists' lines run down the free channel between the two halves' last
+// boxes to the button, so they cross neither a box nor a flag on the way.
+constexpr int kChannelX = kCuarBoxX + 2 * kBoxStep + kBox + 7;
 
 // The top of the first row of each round-of-16 match in a half, top to bottom.
 constexpr int kMatchTops[4] = {40, 120, 346, 426};
@@ -62,12 +68,14 @@ BracketScreen::BracketScreen(QWidget *parent)
     buildHalf(true);
     buildMiddleBand();
     BoardView::addFlagStore(surface(), kHeight - 18, false);
-    m_view->connectBoard();
-    new KnockoutNames(m_board, *m_view, surface(), m_panel, false);
-    connect(&m_board, &BracketBoard::finalsOpenChecked, this, &BracketScreen::showFinalsWay);
     buildTabOrder();
 
+    // Seeding and the replay run on the board alone; the controls then show the result.
     m_board.open();
+    m_view->connectBoard();
+    new KnockoutNames(m_board, *m_view, surface(), m_panel, false);
+    showFinalsWay(m_board.finalsOpen());
+    connect(&m_board, &BracketBoard::finalsOpenChecked, this, &BracketScreen::showFinalsWay);
 }
 
 BracketScreen::~BracketScreen()
@@ -108,13 +116,11 @@ void BracketScreen::buildHalf(bool right)
         image->setGeometry(flag);
         m_view->addSlot(label, image);
     };
+    const QFont boxFont = Fonts::font(8, true);
     auto boxes = [&](const char *reg, const char *te, const char *pen, int index, int x, int y) {
         const char *arrays[3] = {reg, te, pen};
-        for (int k = 0; k < 3; ++k) {
-            QLineEdit *box = Controls::scoreBox(s, named(arrays[k], index), place(x + k * kBoxStep, y, kBox, kRow));
-            box->setFont(Fonts::font(8, true));
-            m_view->addBox(box);
-        }
+        for (int k = 0; k < 3; ++k)
+            m_view->addBox(Controls::scoreBox(s, named(arrays[k], index), place(x + k * kBoxStep, y, kBox, kRow), boxFont));
     };
 
     for (int m = 0; m < 4; ++m) {
@@ -156,11 +162,11 @@ void BracketScreen::buildHalf(bool right)
         const int clock = kQuarterClocks[side][q];
         auto *icon = new ClockIcon(clock, Art::artResource(QStringLiteral("clock")), s);
         icon->setObjectName(named("Crono", clock));
-        icon->setGeometry(place(kCuarNameX + kCuarNameW / 2 - 11, semiY - 1, 22, 22));
+        icon->setGeometry(place(kCuarJoinX + 8, upper + kRow + 2, 22, 22));
         connect(icon, &ClockIcon::hovered, this, [this](int k) { m_panel->showKnockoutMatch(false, k); });
         // Joins the two quarter-finalists and leads to the semi-finalist.
-        connector(kCuarNameX + kCuarNameW / 2, upper + kRow, 2, lower - upper - kRow);
-        connector(kCuarNameX + kCuarNameW / 2 + 11, semiY + kRow / 2 - 1, kSemiNameX - kCuarNameX - kCuarNameW / 2 - 11, 2);
+        connector(kCuarJoinX, upper + kRow, 2, lower - upper - kRow);
+        connector(kCuarJoinX, semiY + kRow / 2 - 1, kSemiNameX - kCuarJoinX, 2);
         icon->raise();
     }
 }
@@ -214,7 +220,8 @@ void BracketScreen::buildMiddleBand()
     m_button->hide();
     connect(m_button, &QPushButton::clicked, this, &BracketScreen::openFinals);
 
-    // The semi-finalists' flags, two above and two below the button, each joined to its name.
+    // The semi-finalists' flags, two above and two below the button. Each name is joined
+    // to the button by a short line into the channel and one down (or up) it.
     const QRect b = m_button->geometry();
     const struct {
         int semi;
@@ -226,16 +233,14 @@ void BracketScreen::buildMiddleBand()
         const int y = f.above ? b.top() - kFlagH - 6 : b.bottom() + 7;
         image->setGeometry(x, y, kFlagW, kFlagH);
         const QRect name = m_view->slotLabel(named("Lblsemi", f.semi))->geometry();
-        const int lx = f.left ? name.right() - 20 : name.left() + 20;
-        const int fromY = f.above ? name.bottom() + 1 : y + kFlagH;
-        const int toY = f.above ? y + kFlagH / 2 : name.top();
+        const int channel = f.left ? kChannelX : kWidth - kChannelX - 2;
+        const int midY = name.top() + kRow / 2 - 1;
+        const QRect across = f.left ? QRect(name.right() + 1, midY, channel + 2 - name.right() - 1, 2)
+                                    : QRect(channel, midY, name.left() - channel, 2);
+        const QRect down = f.above ? QRect(channel, midY, 2, b.top() - midY) : QRect(channel, b.bottom() + 1, 2, midY + 2 - b.bottom() - 1);
         const int line = 25 + (f.left ? 0 : 4) + (f.above ? 0 : 2);
-        const int joinY = f.above ? y + kFlagH / 2 : y + kFlagH / 2;
-        const int flagEdge = f.left ? x : x + kFlagW;
-        m_semiLines << Controls::line(s, QStringLiteral("Line%1").arg(line), {lx, qMin(fromY, toY), 2, qAbs(toY - fromY)},
-                                      Palette::SignYellow);
-        m_semiLines << Controls::line(s, QStringLiteral("Line%1").arg(line + 1),
-                                      {qMin(lx, flagEdge), joinY, qAbs(flagEdge - lx), 2}, Palette::SignYellow);
+        m_semiLines << Controls::line(s, QStringLiteral("Line%1").arg(line), across, Palette::SignYellow);
+        m_semiLines << Controls::line(s, QStringLiteral("Line%1").arg(line + 1), down, Palette::SignYellow);
     }
     for (QWidget *line : m_semiLines)
         line->hide();

@@ -24,9 +24,11 @@ QString named(const char *array, int i) { return QStringLiteral("%1_%2").arg(QLa
 QRect mirrored(bool right, int x, int y, int w, int h) { return right ? QRect(kWidth - x - w, y, w, h) : QRect(x, y, w, h); }
 
 // The podium steps: centre highest, runner-up left, third right and a little lower.
-constexpr QRect kStepCentre{300, 486, 194, 57};
-constexpr QRect kStepLeft{116, 508, 184, 35};
-constexpr QRect kStepRight{494, 518, 184, 25};
+// All stand on the window's bottom edge, each tall enough to hold its number whole.
+constexpr QRect kStepCentre{300, 483, 194, 60};
+constexpr QRect kStepLeft{116, 499, 184, 44};
+constexpr QRect kStepRight{494, 509, 184, 34};
+constexpr int kStepBand = 5;  // the coloured top of a step
 
 } // namespace
 
@@ -42,12 +44,13 @@ FinalsScreen::FinalsScreen(const QStringList &semifinalists, QWidget *parent)
     buildLastMatches();
     buildPodium();
     BoardView::addFlagStore(surface(), kHeight - 16, true);
-    m_view->connectBoard();
-    new KnockoutNames(m_board, *m_view, surface(), m_panel, true);
     connect(surface(), &Surface::bareMouseMove, m_panel, &MatchInfoPanel::clear);
     buildTabOrder();
 
+    // The names and the replay run on the board alone; the controls then show the result.
     m_board.open(semifinalists);
+    m_view->connectBoard();
+    new KnockoutNames(m_board, *m_view, surface(), m_panel, true);
 }
 
 FinalsScreen::~FinalsScreen()
@@ -68,8 +71,9 @@ void FinalsScreen::paintBackground(QPainter &p) const
     p.drawRoundedRect(QRectF(282, 8, 230, 90), 6, 6);
     // Lines joining the semi-finals to each other and down the middle to the last two matches.
     p.setPen(QPen(QColor(0xF3, 0xCF, 0x5A, 190), 2));
-    p.drawLine(312, 152, 482, 152);
-    p.drawLine(397, 152, 397, 236);
+    // Between the rows of the semi-finals, clear of their penalty boxes.
+    p.drawLine(318, 160, 476, 160);
+    p.drawLine(397, 160, 397, 236);
     p.setFont(Fonts::font(9, true));
     p.setPen(Palette::Gold);
     p.drawText(QRect(0, 106, kWidth, 16), Qt::AlignCenter, QStringLiteral("SEMIFINALES"));
@@ -83,16 +87,17 @@ void FinalsScreen::paintBackground(QPainter &p) const
         p.setBrush(g);
         p.drawRect(r);
         p.setBrush(top);
-        p.drawRect(QRect(r.left(), r.top(), r.width(), 5));
+        p.drawRect(QRect(r.left(), r.top(), r.width(), kStepBand));
     };
     step(kStepCentre, Palette::Gold);
     step(kStepLeft, Palette::Silver);
     step(kStepRight, QColor(0xC0, 0x7A, 0x3C));
-    p.setFont(Fonts::font(18, true));
+    // Each number centred in its step below the coloured band.
+    p.setFont(Fonts::font(16, true));
     p.setPen(QColor(255, 255, 255, 60));
-    p.drawText(kStepCentre.adjusted(0, 8, 0, 0), Qt::AlignCenter, QStringLiteral("1"));
-    p.drawText(kStepLeft.adjusted(0, 6, 0, 0), Qt::AlignCenter, QStringLiteral("2"));
-    p.drawText(kStepRight.adjusted(0, 5, 0, 0), Qt::AlignCenter, QStringLiteral("3"));
+    p.drawText(kStepCentre.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("1"));
+    p.drawText(kStepLeft.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("2"));
+    p.drawText(kStepRight.adjusted(0, kStepBand, 0, 0), Qt::AlignCenter, QStringLiteral("3"));
 }
 
 void FinalsScreen::buildBanner()

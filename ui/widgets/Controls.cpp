@@ -80,18 +80,27 @@ QLabel *label(QWidget *parent, const QString &objectName, const QString &text, c
 
 QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry)
 {
+    return scoreBox(parent, objectName, geometry, Fonts::font(10, true));
+}
+
+QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry, const QFont &font)
+{
+    // One palette for every box: a screen builds dozens of them at each opening.
+    static const QPalette boxPalette = [] {
+        QPalette pal;
+        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Text, Palette::Ink);
+        pal.setColor(QPalette::Highlight, Palette::GoldDeep);  // the focus frame
+        pal.setColor(QPalette::HighlightedText, Qt::white);
+        return pal;
+    }();
     auto *box = new ScoreBox(parent);
     box->setObjectName(objectName);
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
     box->setMaxLength(std::numeric_limits<int>::max());  // a score box takes any text, however long
-    box->setFont(Fonts::font(10, true));
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, Palette::Ink);
-    pal.setColor(QPalette::Highlight, Palette::GoldDeep);  // the focus frame
-    pal.setColor(QPalette::HighlightedText, Qt::white);
-    box->setPalette(pal);
+    box->setFont(font);
+    box->setPalette(boxPalette);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }

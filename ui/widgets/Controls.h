@@ -19,6 +19,7 @@ QLabel *label(QWidget *parent, const QString &objectName, const QString &text, c
 
 // A text box for a score: centred bold digits, a clear focus frame.
 QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry);
+QLineEdit *scoreBox(QWidget *parent, const QString &objectName, const QRect &geometry, const QFont &font);
 
 // A titled frame holding one wrapped paragraph in `textColor`.
 QGroupBox *noteFrame(QWidget *parent, const QString &frameName, const QString &labelName, const QString &title,
