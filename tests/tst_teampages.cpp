@@ -171,6 +171,14 @@ private slots:
             QVERIFY(name->geometry().bottom() < screen.surface()->height());
             QVERIFY(name->geometry().top() > child<QWidget>(&screen, QString("ImageFigura_%1").arg(i))->geometry().bottom());
         }
+        // The other texts of the page show whole too: the name's origin, and every fact.
+        auto *origin = child<QLabel>(&screen, "LabelOrigen");
+        QVERIFY2(origin->heightForWidth(origin->width()) <= origin->height(), qPrintable(origin->text().left(40)));
+        for (QLabel *cell : screen.findChildren<QLabel *>()) {
+            if ((cell->objectName().startsWith("LabelDato_") || cell->objectName().startsWith("LabelValor_")) &&
+                cell->textFormat() != Qt::RichText)
+                QVERIFY2(QFontMetrics(cell->font()).horizontalAdvance(cell->text()) <= cell->width(), qPrintable(cell->text()));
+        }
     }
 
     // The 32 names under the flags share one size, and each fits its button.

@@ -1,3 +1,4 @@
+#include "Art.h"
 #include "CreditsPage.h"
 #include "GuiSupport.h"
 #include "Navigation.h"
@@ -28,6 +29,11 @@ class VenuePagesTest : public QObject {
             }
         }
         return n == 1 ? found : nullptr;
+    }
+    // A picture that fills most of its button's width rather than standing in it as a sliver.
+    static bool readsAtItsShape(PictureButton *b)
+    {
+        return b && Art::fitted(b->picture(), b->rect()).width() >= b->width() * 3 / 5;
     }
     int topLevelScreens()
     {
@@ -246,6 +252,7 @@ private slots:
             for (PictureButton *b : buttons) {
                 QCOMPARE(b->pictureTextFont().pointSizeF(), buttons[0]->pictureTextFont().pointSizeF());
                 QVERIFY2(b->fittingTextSize() >= b->pictureTextFont().pointSizeF(), qPrintable(b->pictureText()));
+                QVERIFY2(readsAtItsShape(b), qPrintable(b->pictureText()));
             }
             directory->close();
             settle();
@@ -282,6 +289,16 @@ private slots:
         }
     }
 
+    // The stadium links show the same pictures as the directory, at the same shape.
+    void linkPicturesReadAtTheirShape()
+    {
+        for (const StadiumRecord &r : ReferenceData::stadiums()) {
+            StadiumPage page(r);
+            for (const char *link : {"CmdAnterior", "CmdSiguiente", "CmdCiudad"})
+                QVERIFY2(readsAtItsShape(child<PictureButton>(&page, link)), qPrintable(r.page + " " + link));
+        }
+    }
+
     void ringAndLinksAreData()
     {
         QCOMPARE(ReferenceData::stadiums().size(), 12);
@@ -292,6 +309,8 @@ private slots:
             QVERIFY(ReferenceData::city(s.city));
             QCOMPARE(ReferenceData::city(s.city)->stadium, s.page);
             QVERIFY(QFile::exists(ReferenceData::picture(s.picture)));
+            if (s.tallPicture)
+                QVERIFY(QFile::exists(ReferenceData::picture(QString(s.picture).replace(".svg", "-tall.svg"))));
         }
         for (const CityRecord &c : ReferenceData::cities()) {
             QVERIFY(QFile::exists(ReferenceData::picture(c.tallPicture)));

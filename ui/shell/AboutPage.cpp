@@ -26,11 +26,12 @@ AboutPage::AboutPage(QWidget *parent) : Screen(QStringLiteral("Frmquelmar"), cap
     auto *about = Controls::label(
         s, QStringLiteral("Label1"),
         QStringLiteral("Quelmar Software es un pequeño estudio de desarrollo dedicado a crear programas claros, "
-                       "prolijos y fáciles de usar para los amantes del deporte. Desde nuestros comienzos "
-                       "trabajamos con una idea simple: que cada hincha pueda seguir a su selección con la misma "
-                       "pasión con la que la alienta en la tribuna. Torvelo Alemania 2006 reúne en un solo lugar "
-                       "los partidos, las posiciones, la llave final y toda la información del Mundial, pensada "
-                       "y escrita por nuestro propio equipo de periodistas y programadores."),
+                       "prolijos y fáciles de usar para los amantes del deporte. Nació de la amistad entre un "
+                       "ingeniero en sistemas, una analista programadora y un periodista deportivo que compartían "
+                       "una idea simple: que cada hincha pueda seguir a su selección con la misma pasión con la que "
+                       "la alienta en la tribuna. Torvelo Alemania 2006 reúne en un solo lugar los partidos, las "
+                       "posiciones, la llave final y toda la información del Mundial, pensada y escrita por nuestro "
+                       "propio equipo. Escríbanos: cada sugerencia se lee y se responde."),
         {24, 276, kWidth - 48, 150}, Fonts::font(10, true), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
     about->setWordWrap(true);
     Controls::line(s, QStringLiteral("Line2"), {16, 440, kWidth - 32, 1}, Qt::white);

@@ -15,6 +15,7 @@ public:
 
     // The picture: a resource stretched over the area above the name band...
     void setPicture(const QString &resource);
+    const QString &picture() const { return m_resource; }
     // ...or a drawing of the screen's own.
     void setPainter(Painter painter);
     // The name drawn under the picture.
