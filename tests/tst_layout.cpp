@@ -1,6 +1,7 @@
 // Every screen in every state the screenshot catalogue knows, looked over for what a
 // user would see wrong: cut texts, lines through scores, flags and names, controls out
-// of their window, prose that scrolls. CTest runs it at scale 1 and at scale 1.5.
+// of their window, texts over texts, prose that scrolls. CTest runs it at scale 1 and
+// at scale 1.5.
 
 #include "GuiSupport.h"
 #include "LayoutInspector.h"
