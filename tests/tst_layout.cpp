@@ -9,6 +9,7 @@
 #include "ScreenCatalog.h"
 #include "TestSupport.h"
 
+#include <QPointer>
 #include <QTest>
 #include <algorithm>
 
@@ -146,8 +147,11 @@ private slots:
         }
         const QString window = screen->objectName();
         m_pixelRatio = screen->devicePixelRatioF();
+        // The splash refuses to be closed before its time: what stays open goes here.
+        QPointer<QWidget> left(screen);
         screen->close();
         settle();
+        delete left.data();
 
         const QString where = QStringLiteral("screen %1 (%2) at scale %3: ").arg(window, s.name, currentScale());
         QCOMPARE(m_pixelRatio, currentScale().toDouble());
