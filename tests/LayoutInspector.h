@@ -1,7 +1,8 @@
 #pragma once
 // Looks over an open window the way a user would and lists what is visibly wrong with
 // its layout: texts cut by their controls, lines and frames running through a score,
-// a flag or a name, controls sticking out of what holds them, prose that scrolls.
+// a flag or a name, texts over texts, controls sticking out of what holds them, prose
+// that scrolls, sibling buttons in different type sizes.
 // Words a custom widget paints itself are within reach only where the widget tells
 // where and in what type it draws them (picture buttons, captioned pictures).
 
@@ -22,7 +23,7 @@
 
 struct LayoutFlaw {
     QString widget;  // the control's object name (or its class inside its named parent)
-    QString kind;    // "clipped", "crossed", "outside", "scrolls"
+    QString kind;    // "clipped", "crossed", "overlaps", "outside", "scrolls", "typesize"
     QString detail;
 };
 
@@ -231,6 +232,24 @@ inline void checkCrossings(const QList<QWidget *> &visible, QList<LayoutFlaw> &f
     }
 }
 
+// Two texts over each other: neither reads.
+inline void checkOverlaps(const QList<QWidget *> &visible, QList<LayoutFlaw> &flaws)
+{
+    QList<std::pair<const QLabel *, QRect>> texts;
+    for (const QWidget *w : visible) {
+        auto *l = qobject_cast<const QLabel *>(w);
+        if (l && !l->text().isEmpty() && !insideScrollArea(l))
+            texts.append({l, keepClear(l)});
+    }
+    for (int i = 0; i < texts.size(); ++i) {
+        for (int j = i + 1; j < texts.size(); ++j) {
+            if (texts[i].second.intersects(texts[j].second))
+                flaws.append({nameOf(texts[j].first), QStringLiteral("overlaps"),
+                              QStringLiteral("its words run into those of %1").arg(nameOf(texts[i].first))});
+        }
+    }
+}
+
 inline void checkInside(const QWidget *w, QList<LayoutFlaw> &flaws)
 {
     const QWidget *parent = w->parentWidget();
@@ -290,6 +309,7 @@ inline QList<LayoutFlaw> inspect(QWidget *window)
     }
     checkCrossings(visible, flaws);
     checkTypeSizes(visible, flaws);
+    checkOverlaps(visible, flaws);
     return flaws;
 }
 

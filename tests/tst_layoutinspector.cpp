@@ -123,6 +123,11 @@ private slots:
             frame(w, "Marco", {50, 30, 80, 60})->setFrameShape(QFrame::Box);
         }) << QStringList{"Bandera:crossed"};
 
+        QTest::newRow("two names over each other") << Builder([](QWidget *w) {
+            label(w, "Estadio", QStringLiteral("Arena AufSchalke"), {10, 10, 140, 20});
+            label(w, "Ciudad", QStringLiteral("Gelsenkirchen"), {40, 18, 140, 20});
+        }) << QStringList{"Ciudad:overlaps"};
+
         QTest::newRow("a label past the window's edge") << Builder([](QWidget *w) {
             label(w, "Podio", QStringLiteral("1"), {150, 280, 40, 40});
         }) << QStringList{"Podio:outside"};
