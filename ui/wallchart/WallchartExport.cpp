@@ -4,6 +4,7 @@
 #include "TournamentSnapshot.h"
 #include "WallchartPage.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -80,9 +81,14 @@ QString drawPng(QSaveFile &file, const TournamentSnapshot &snapshot)
         QPainter painter(&image);
         Wallchart::paint(painter, QRectF(image.rect()), snapshot);
     }
-    QImageWriter writer(&file, "png");
+    // Encoded in memory first: the PNG encoder does not clean up after a failed write.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "png");
     if (!writer.write(image))
-        return file.error() != QFileDevice::NoError ? writeFailure(file) : writer.errorString();
+        return QStringLiteral("no se pudo preparar la imagen (%1)").arg(writer.errorString());
+    if (file.write(encoded.data()) != encoded.data().size())
+        return writeFailure(file);
     return QString();
 }
 
