@@ -3,9 +3,16 @@
 #include "DataFolder.h"
 #include "FileErrors.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
+
+namespace {
+// Far longer than writing a few bytes takes, even on a loaded machine.
+constexpr qint64 kHalfWrittenLockSeconds = 10;
+} // namespace
 
 FolderLock::Result FolderLock::take(QString *reason)
 {
@@ -25,6 +32,16 @@ FolderLock::Result FolderLock::take(QString *reason)
     // is recognised as stale by QLockFile itself and taken over.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
+        return Taken;
+    // A run killed between creating the lock file and writing its process id leaves an
+    // empty file that QLockFile never calls stale. Once it is clearly not a start in
+    // progress, it is a leftover and goes.
+    qint64 pid = 0;
+    QString host, app;
+    const QFileInfo lockFile(DataFolder::filePath(lockFileName()));
+    if (m_lock->error() == QLockFile::LockFailedError && !m_lock->getLockInfo(&pid, &host, &app) &&
+        lockFile.lastModified().secsTo(QDateTime::currentDateTime()) > kHalfWrittenLockSeconds &&
+        m_lock->removeStaleLockFile() && m_lock->tryLock(0))
         return Taken;
     const QLockFile::LockError error = m_lock->error();
     m_lock.reset();

@@ -15,8 +15,8 @@
 
 namespace {
 
-// Flaws known today and waiting for their fix on another branch. Each entry must still
-// fail: once fixed, the test reports it and the entry has to go.
+// Flaws known and not yet mended, each with the reason it is still there (none today).
+// Each entry must still fail: once fixed, the test reports it and the entry has to go.
 struct KnownFlaw {
     const char *screen;  // catalogue entry
     const char *widget;
@@ -25,56 +25,8 @@ struct KnownFlaw {
     const char *why;
 };
 
-const char kBracket[] = "connector or semi-final line through a score box or flag";
-const char kPlayerNames[] = "two-line player name taller than its label";
-const char kProse[] = "prose longer than its place";
-const char kTypeSize[] = "sibling picture buttons set in different type sizes";
-
 const KnownFlaw kKnownFlaws[] = {
-    // Bracket: a quarter-final connector runs through the round-of-16 penalty boxes beside it,
-    // and the semi-final lines cross the four semi-finalist flags (bracket re-layout pending).
-    {"FrmgruposLLAVE-complete", "ImSemi_1", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "ImSemi_13", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "ImSemi_5", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "ImSemi_9", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "txtPENcuar_11", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "txtPENcuar_3", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-complete", "txtPENoct_7", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-midway", "txtPENoct_7", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "ImSemi_1", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "ImSemi_13", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "ImSemi_5", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "ImSemi_9", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENcuar_11", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENcuar_13", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENcuar_3", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENcuar_5", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_10", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_11", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_14", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_15", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_2", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_3", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_6", "crossed", nullptr, kBracket},
-    {"FrmgruposLLAVE-shootouts", "txtPENoct_7", "crossed", nullptr, kBracket},
-    // Team pages: two-line player names are taller than their labels.
-    {"FrmInfoArgentina", "LabelFigura_1", "clipped", nullptr, kPlayerNames},
-    {"FrmInfoHolanda", "LabelFigura_3", "clipped", nullptr, kPlayerNames},
-    {"FrmInfoJapon", "LabelFigura_2", "clipped", nullptr, kPlayerNames},
-    {"FrmInfoJapon", "LabelFigura_3", "clipped", nullptr, kPlayerNames},
-    {"FrmInfoTogo", "LabelFigura_1", "clipped", nullptr, kPlayerNames},
-    {"FrmInfoUcrania", "LabelFigura_3", "clipped", nullptr, kPlayerNames},
-    // Prose longer than its place (page re-layout pending).
-    {"FrmEMunich", "LabelTexto_2", "scrolls", nullptr, kProse},
-    {"FrmFrancia38", "LabelTexto_2", "scrolls", nullptr, kProse},
-    {"FrmItalia34", "LabelTexto_2", "scrolls", nullptr, kProse},
-    {"FrmUruguay30", "LabelTexto_2", "scrolls", nullptr, kProse},
-    // Directories: a long name shrinks its button's type below its neighbours'.
-    {"FrmInfoEquipos", "Command22", "typesize", nullptr, kTypeSize},
-    {"FrmEstadios", "Command3", "typesize", nullptr, kTypeSize},
-    {"FrmEstadios", "Command4", "typesize", nullptr, kTypeSize},
-    {"FrmEstadios", "Command5", "typesize", nullptr, kTypeSize},
-    {"FrmEstadios", "Command6", "typesize", nullptr, kTypeSize},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 QString currentScale()

@@ -4,6 +4,7 @@
 #include "FolderLock.h"
 #include "TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -42,10 +43,12 @@ int runHelper(const QProcessEnvironment &env, QString *printed, const QStringLis
     return helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -2;
 }
 
+// Waits until the file exists with some content: a lock file is created empty and its
+// holder's process id written just after.
 bool waitForFile(const QString &path, QProcess &process)
 {
     QDeadlineTimer deadline(kProcessWait);
-    while (!QFileInfo::exists(path)) {
+    while (QFileInfo(path).size() <= 0) {
         if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
             return false;
         QThread::msleep(20);
@@ -102,6 +105,20 @@ private slots:
         QVERIFY(QFileInfo::exists(home.path() + "/torvelo/" + FolderLock::lockFileName()));
         QString printed;
         QCOMPARE(runHelper(env, &printed), 0);
+        QCOMPARE(printed.trimmed(), QString("claimed"));
+    }
+
+    void halfWrittenLockOfACrashIsTakenOver()
+    {
+        // A run killed between creating its lock file and writing its process id.
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.path() + "/torvelo"));
+        QFile lock(home.path() + "/torvelo/" + FolderLock::lockFileName());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        lock.close();
+        QString printed;
+        QCOMPARE(runHelper(environmentFor(home.path()), &printed), 0);
         QCOMPARE(printed.trimmed(), QString("claimed"));
     }
 
