@@ -15,7 +15,6 @@
 #include "VenuePages.h"
 #include "BracketScreen.h"
 #include "FinalsScreen.h"
-#include "DataFolder.h"
 
 #include <QLineEdit>
 
@@ -29,42 +28,6 @@ void hoverClock(QWidget *screen, int k)
         emit clock->hovered(k);
 }
 
-// ---- Knockout states: every match drawn to penalties ----
-// Every extra-time and penalty box is then on screen at once, the most crowded the
-// knockout screens ever get; penalty scores of two digits included.
-void writeKnockoutAllPenalties()
-{
-    QStringList octPen;
-    for (int m = 0; m < 8; ++m)
-        octPen << (m % 2 ? "3" : "10") << (m % 2 ? "4" : "9");
-    DataFolder::writeLines("torveloOct.txt", QStringList(16, "0"));
-    DataFolder::writeLines("torveloTEOct.txt", QStringList(16, "1"));
-    DataFolder::writeLines("torveloPENOct.txt", octPen);
-    DataFolder::writeLines("torvelocuar.txt", QStringList(8, "2"));
-    DataFolder::writeLines("torveloTEcuar.txt", QStringList(8, "0"));
-    DataFolder::writeLines("torveloPENcuar.txt", {"5", "4", "3", "5", "11", "10", "7", "6"});
-    DataFolder::writeLines("torvelofinal.txt", {"1", "1", "0", "0", "2", "2", "1", "1", "4", "3", "5", "6",
-                                               "2", "2", "0", "0", "1", "1", "3", "3", "5", "4", "12", "10"});
-}
-
-void addKnockoutPenaltyStates(std::vector<ScreenShot> &shots)
-{
-    using K = SampleData::Kind;
-    shots.push_back({"FrmgruposLLAVE-penalties", K::GroupsDone,
-                     [] {
-                         writeKnockoutAllPenalties();
-                         return new BracketScreen;
-                     },
-                     [](QWidget *w) { hoverClock(w, 12); }});
-    shots.push_back({"FrmgruposFinales-penalties", K::GroupsDone,
-                     [] {
-                         writeKnockoutAllPenalties();
-                         BracketScreen bracket;
-                         return new FinalsScreen(bracket.board().semifinalists());
-                     },
-                     nullptr});
-}
-// ---- end of the penalty states ----
 
 } // namespace
 
@@ -92,7 +55,6 @@ std::vector<ScreenShot> all()
                          return new FinalsScreen(bracket.board().semifinalists());
                      },
                      [](QWidget *w) { hoverClock(w, 4); }});
-    addKnockoutPenaltyStates(shots);
     shots.push_back({"frmSplash-halfway", K::None, [] { return new Splash(nullptr); },
                      [](QWidget *w) { static_cast<Splash *>(w)->advanceTo(2400); }});
     shots.push_back({"frmSplash-complete", K::None, [] { return new Splash(nullptr); },
