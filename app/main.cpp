@@ -27,10 +27,12 @@ int main(int argc, char **argv)
     Fonts::install();
     MessageBoxNotifier notifier;
     Notifier::install(&notifier);
+    // Before the lock is visible: a SIGTERM sent as soon as the program holds its folder
+    // must end it through its own closing, never by the default kill.
+    SessionEnd::install();
     FolderLock lock;
     if (!Program::claimDataFolder(lock))
         return 1;
-    SessionEnd::install();
     Program::start();
     return app.exec();
 }

@@ -79,19 +79,9 @@ void FinalsScreen::paintBackground(QPainter &p) const
     p.drawText(QRect(0, 106, kWidth, 16), Qt::AlignCenter, QStringLiteral("SEMIFINALES"));
     p.drawText(QRect(0, 238, kWidth, 16), Qt::AlignCenter, QStringLiteral("TERCER PUESTO"));
     p.drawText(QRect(0, 318, kWidth, 16), Qt::AlignCenter, QStringLiteral("FINAL"));
-    const auto step = [&](const QRect &r, const QColor &top) {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, Palette::NightLight);
-        g.setColorAt(1, Palette::NightDeep);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawRect(r);
-        p.setBrush(top);
-        p.drawRect(QRect(r.left(), r.top(), r.width(), kStepBand));
-    };
-    step(kStepCentre, Palette::Gold);
-    step(kStepLeft, Palette::Silver);
-    step(kStepRight, QColor(0xC0, 0x7A, 0x3C));
+    Art::drawPodiumStep(p, kStepCentre, Palette::Gold, kStepBand);
+    Art::drawPodiumStep(p, kStepLeft, Palette::Silver, kStepBand);
+    Art::drawPodiumStep(p, kStepRight, Palette::Bronze, kStepBand);
     // Each number centred in its step below the coloured band.
     p.setFont(Fonts::font(16, true));
     p.setPen(QColor(255, 255, 255, 60));

@@ -196,13 +196,7 @@ void paintLastMatch(QPainter &p, const KnockoutResult &m, double y, double w, co
 
 void podiumStep(QPainter &p, const QRectF &r, const QColor &top, const QString &number)
 {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, Palette::NightLight);
-    g.setColorAt(1, Palette::NightDeep);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawRect(r);
-    p.fillRect(QRectF(r.left(), r.top(), r.width(), mm(0.9)), top);
+    Art::drawPodiumStep(p, r, top, mm(0.9));
     text(p, r.adjusted(0, mm(0.9), 0, 0), Qt::AlignCenter, number, font(9, true), QColor(255, 255, 255, 90));
 }
 
@@ -257,7 +251,7 @@ void paintPodium(QPainter &p, const TournamentSnapshot &s)
     Art::draw(p, Art::artResource(QStringLiteral("trophy-modern")), area(cx - 3.9, r.top() + 1.2, 7.8, 13));
     podiumStep(p, area(cx - stepW / 2, tops[0], stepW, bottom - tops[0]), Palette::Gold, QStringLiteral("1"));
     podiumStep(p, area(cx - 1.5 * stepW, tops[1], stepW, bottom - tops[1]), Palette::Silver, QStringLiteral("2"));
-    podiumStep(p, area(cx + stepW / 2, tops[2], stepW, bottom - tops[2]), kBronze, QStringLiteral("3"));
+    podiumStep(p, area(cx + stepW / 2, tops[2], stepW, bottom - tops[2]), Palette::Bronze, QStringLiteral("3"));
     podiumPlace(p, s.champion, cx, tops[0], 9, QStringLiteral("Campeón"));
     podiumPlace(p, s.runnerUp, cx - stepW, tops[1], 8, QStringLiteral("Sub Campeón"));
     podiumPlace(p, s.third, cx + stepW, tops[2], 8, QStringLiteral("Tercero"));

@@ -32,7 +32,6 @@ inline const QColor kMuted{0x4A, 0x55, 0x6E};
 inline const QColor kFaint{0xB8, 0xC0, 0xCE};
 inline const QColor kPoints{0xB0, 0x00, 0x00};
 inline const QColor kWinnerTint{0xFB, 0xEE, 0xC0};
-inline const QColor kBronze{0xC0, 0x7A, 0x3C};
 
 // The program's face at a size in printer's points.
 QFont font(double points, bool bold = false);

@@ -122,6 +122,15 @@ void draw(QPainter &painter, const QString &resource, const QRectF &target)
     painter.restore();
 }
 
+void drawPodiumStep(QPainter &painter, const QRectF &step, const QColor &medal, qreal bandHeight)
+{
+    QLinearGradient g(step.topLeft(), step.bottomLeft());
+    g.setColorAt(0, Palette::NightLight);
+    g.setColorAt(1, Palette::NightDeep);
+    painter.fillRect(step, g);
+    painter.fillRect(QRectF(step.left(), step.top(), step.width(), bandHeight), medal);
+}
+
 QRect fitted(const QString &resource, const QRect &area)
 {
     QSvgRenderer *r = renderer(resource);

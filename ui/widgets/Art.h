@@ -25,6 +25,7 @@ inline const QColor PitchDark{0x0C, 0x2A, 0x28};
 inline const QColor Paper{0xF4, 0xF6, 0xFA};
 inline const QColor Ink{0x0A, 0x16, 0x33};
 inline const QColor Silver{0xC9, 0xCE, 0xD6};
+inline const QColor Bronze{0xC0, 0x7A, 0x3C};
 } // namespace Palette
 
 namespace Art {
@@ -46,6 +47,10 @@ QPixmap recoloured(const QString &resource, const QList<std::pair<QString, QStri
 // Draws the picture as vector shapes into any painter (a PDF stays sharp); whatever the
 // file draws outside its frame is cut off. Nothing happens for an unknown resource.
 void draw(QPainter &painter, const QString &resource, const QRectF &target);
+
+// One step of the podium, the same on screen and on paper: a night-blue block under a
+// band of its medal's colour, `bandHeight` tall.
+void drawPodiumStep(QPainter &painter, const QRectF &step, const QColor &medal, qreal bandHeight);
 
 // The largest rectangle of the picture's own proportions that fits `area`, centred in it.
 QRect fitted(const QString &resource, const QRect &area);

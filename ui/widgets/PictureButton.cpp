@@ -39,9 +39,8 @@ namespace {
 
 bool fits(const QFont &font, const QRect &area, const QString &text)
 {
-    const QFontMetrics fm(font);
-    return fm.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text).height() <= area.height() &&
-           fm.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text).width() <= area.width();
+    const QRect needed = QFontMetrics(font).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+    return needed.height() <= area.height() && needed.width() <= area.width();
 }
 
 } // namespace
