@@ -10,9 +10,10 @@ command -v openbox >/dev/null 2>&1 || { echo "openbox is not installed"; exit 77
 
 wm=""
 xvfb=""
-wmlog=""
+out=$(mktemp)
+wmlog=$(mktemp)
 cleanup() {
-    [ -n "$wmlog" ] && rm -f "$wmlog"
+    rm -f "$out" "$wmlog"
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
@@ -24,10 +25,12 @@ trap cleanup EXIT INT TERM
 # (its lock file is out of sight, its abstract socket is not). -nopn makes Xvfb give up
 # when any of its sockets is taken, so a display is only used when it is wholly ours;
 # otherwise Xvfb picks a free one itself. -displayfd says when the server is ready.
-out=$(mktemp)
+# -noreset: by default the server resets whenever its last client leaves, and a client
+# that connects in that moment is refused; each probe below (xdpyinfo, xprop) is such a
+# last client, and openbox was refused on about one start in ten.
 start_xvfb() {
     : >"$out"
-    Xvfb "$@" -displayfd 1 -nopn -screen 0 1024x768x24 -nolisten tcp >"$out" 2>/dev/null &
+    Xvfb "$@" -displayfd 1 -nopn -noreset -screen 0 1024x768x24 -nolisten tcp >"$out" 2>/dev/null &
     xvfb=$!
     # Up to 60 s: a loaded CI machine is slow, but a broken server must not hang the suite.
     tries=0
@@ -38,17 +41,14 @@ start_xvfb() {
     done
     num=$(head -n 1 "$out")
 }
-holder=$( { tr -d ' ' < "/tmp/.X$num-lock"; } 2>/dev/null)
-if [ -n "$holder" ] && kill -0 "$holder" 2>/dev/null || ! start_xvfb ":$num"; then
+if ! start_xvfb ":$num"; then
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     xvfb=""
-    start_xvfb || { rm -f "$out"; echo "Xvfb could not start"; exit 1; }
+    start_xvfb || { echo "Xvfb could not start"; exit 1; }
 fi
-rm -f "$out"
 export DISPLAY=":$num"
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb does not answer on $DISPLAY"; exit 1; }
 
-wmlog=$(mktemp)
 openbox --sm-disable >"$wmlog" 2>&1 &
 wm=$!
 tries=0
